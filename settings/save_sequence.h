@@ -1,0 +1,41 @@
+// Saving the user's choices: launch file, demo list, then the game script.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "settings/demo_list_file.h"
+#include "settings/launch_file.h"
+
+namespace kavrin {
+
+struct SaveRequest {
+  std::string exePath;
+  std::string modDir;
+  std::vector<std::string> demos;  // at most kMaxDemos, in list order
+  std::string launchFilePath = kLaunchFilePath;
+  std::string demoListFilePath = kDemoListFilePath;
+};
+
+enum class SaveStatus {
+  Saved,
+  WriteFailed,             // `path` is the file that could not be written
+  GameDirectoryIncorrect,  // `path` is the base directory that was tried
+};
+
+struct SaveResult {
+  SaveStatus status = SaveStatus::Saved;
+  std::string path;
+  std::string message;  // for the user; "" when saved
+
+  // What the program ends with: 0 when saved, 1 otherwise.
+  int ExitCode() const { return status == SaveStatus::Saved ? 0 : 1; }
+};
+
+// Writes the launch file, the demo list file and, for a known game, the
+// script in the game's base directory, in this order, each file whole or
+// not at all. Stops at the first failure. The working directory is left as
+// it was found.
+SaveResult SaveConfiguration(const SaveRequest& request);
+
+}  // namespace kavrin
