@@ -1,0 +1,119 @@
+#include "settings/game_script.h"
+
+#include <gtest/gtest.h>
+
+#include "settings/game_kind.h"
+
+namespace kavrin {
+namespace {
+
+using Paths = std::vector<std::string>;
+
+struct Row {
+  int kind;
+  std::string script;
+};
+
+void ExpectScripts(const Paths& demos, const std::vector<Row>& rows) {
+  for (const Row& row : rows) EXPECT_EQ(BuildGameScript(row.kind, demos), row.script) << "kind " << row.kind;
+}
+
+TEST(GameScript, TwoDemosInEveryDialect) {
+  ExpectScripts({"C:\\demos\\a.dm2", "C:\\demos\\b.dm2"},
+                {
+                    {Quake, "startdemos a.dm2 b.dm2 "},
+                    {Quake2,
+                     "alias demo0 \"demomap a.dm2; set nextserver demo1\" \n"
+                     "alias demo1 \"demomap b.dm2; set nextserver demo2\" \n"
+                     "alias demo2 \"demomap loop.dm2; set nextserver demo0\"\n"
+                     "demo0"},
+                    {Hl, "startdemos a.dm2 b.dm2 \ndemos"},
+                    {Quake3,
+                     "set d0 \"demo a.dm2; set nextdemo vstr d1\" \n"
+                     "set d1 \"demo b.dm2; set nextdemo vstr d0\" \n"
+                     "vstr d0"},
+                    {SinHeretic2,
+                     "alias demo0 \"demomap a.dm2; set nextserver demo1\" \n"
+                     "alias demo1 \"demomap b.dm2; set nextserver demo0\" \n"
+                     "\n"
+                     "demo0"},
+                });
+}
+
+TEST(GameScript, NoDemosInEveryDialect) {
+  ExpectScripts({}, {
+                        {Quake, "startdemos "},
+                        {Quake2, "alias demo0 \"demomap loop.dm2; set nextserver demo0\"\ndemo0"},
+                        {Hl, "startdemos \ndemos"},
+                        {Quake3, "vstr d0"},
+                        {SinHeretic2, "\ndemo0"},
+                    });
+}
+
+TEST(GameScript, OneDemoNamesItselfInTheClosedRings) {
+  ExpectScripts({"C:\\demos\\a.dm2"},
+                {
+                    {Quake, "startdemos a.dm2 "},
+                    {Quake2,
+                     "alias demo0 \"demomap a.dm2; set nextserver demo1\" \n"
+                     "alias demo1 \"demomap loop.dm2; set nextserver demo0\"\ndemo0"},
+                    {Hl, "startdemos a.dm2 \ndemos"},
+                    {Quake3, "set d0 \"demo a.dm2; set nextdemo vstr d0\" \nvstr d0"},
+                    {SinHeretic2, "alias demo0 \"demomap a.dm2; set nextserver demo0\" \n\ndemo0"},
+                });
+}
+
+TEST(GameScript, KindsOutsideZeroToThreeUseTheLastDialect) {
+  const Paths demos = {"C:\\demos\\a.dm2"};
+  const std::string last = BuildGameScript(SinHeretic2, demos);
+  EXPECT_EQ(BuildGameScript(Other, demos), last);
+  EXPECT_EQ(BuildGameScript(-1, demos), last);
+  EXPECT_EQ(BuildGameScript(42, demos), last);
+}
+
+TEST(GameScript, OneHundredDemosCloseTheirRings) {
+  Paths demos;
+  for (int i = 0; i < 100; ++i) demos.push_back("c:\\d\\" + std::to_string(i) + ".dm2");
+
+  const std::string quake2 = BuildGameScript(Quake2, demos);
+  EXPECT_NE(quake2.find("alias demo99 \"demomap 99.dm2; set nextserver demo100\" \n"), std::string::npos);
+  EXPECT_NE(quake2.find("\nalias demo100 \"demomap loop.dm2; set nextserver demo0\"\ndemo0"), std::string::npos);
+  EXPECT_EQ(quake2.rfind("\ndemo0"), quake2.size() - 6);
+
+  const std::string quake3 = BuildGameScript(Quake3, demos);
+  EXPECT_NE(quake3.find("set d98 \"demo 98.dm2; set nextdemo vstr d99\" \n"), std::string::npos);
+  EXPECT_NE(quake3.find("set d99 \"demo 99.dm2; set nextdemo vstr d0\" \nvstr d0"), std::string::npos);
+
+  const std::string sin = BuildGameScript(SinHeretic2, demos);
+  EXPECT_NE(sin.find("alias demo99 \"demomap 99.dm2; set nextserver demo0\" \n\ndemo0"), std::string::npos);
+  EXPECT_EQ(sin.find("demo100"), std::string::npos);
+}
+
+TEST(GameScript, NamesComeFromEachPathAlone) {
+  const struct {
+    const char* name;
+    Paths demos;
+    std::string script;
+  } rows[] = {
+      {"trailing backslash gives an empty name", {"c:\\demos\\"}, "startdemos  "},
+      {"empty path", {""}, "startdemos  "},
+      {"no backslash", {"c:\\d\\x.dm2", "a.dm2", "c:\\d\\y.dm2"}, "startdemos x.dm2 a.dm2 y.dm2 "},
+      {"blanks unquoted", {"c:\\my demos\\my demo.dm2"}, "startdemos my demo.dm2 "},
+      {"quotes and semicolons copied", {"c:\\d\\a;\"b\".dem"}, "startdemos a;\"b\".dem "},
+      {"long names cut", {"c:\\d\\" + std::string(120, 'n')}, "startdemos " + std::string(100, 'n') + " "},
+  };
+  for (const auto& row : rows) EXPECT_EQ(BuildGameScript(Quake, row.demos), row.script) << row.name;
+}
+
+TEST(GameScript, NoDialectEndsWithALineEnd) {
+  for (const Paths& demos : {Paths{}, Paths{"c:\\a.dm2"}, Paths{"c:\\a.dm2", "c:\\b.dm2", "c:\\c.dm2"}}) {
+    for (int kind = Quake; kind <= SinHeretic2; ++kind) {
+      const std::string script = BuildGameScript(kind, demos);
+      ASSERT_FALSE(script.empty());
+      EXPECT_NE(script.back(), '\n') << "kind " << kind;
+    }
+  }
+}
+
+}  // namespace
+}  // namespace kavrin

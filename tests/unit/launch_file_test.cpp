@@ -1,0 +1,118 @@
+#include "settings/launch_file.h"
+
+#include <gtest/gtest.h>
+
+#include "settings/text_mode.h"
+
+namespace kavrin {
+namespace {
+
+TEST(LaunchFile, WritesDirectoryLowercasedNameAndTheArgumentLineOfTheKind) {
+  const struct {
+    std::string exePath, mod, disk;
+  } rows[] = {
+      {"c:\\games\\quake2\\quake2.exe", "", "c:\\games\\quake2\\\r\nquake2.exe\r\n+exec Scrnsave.cfg "},
+      {"c:\\games\\quake2\\QUAKE2.EXE", "ctf",
+       "c:\\games\\quake2\\\r\nquake2.exe\r\n+exec Scrnsave.cfg +set game ctf"},
+      {"C:\\Quake\\GLQUAKE.EXE", "ctf", "C:\\Quake\\\r\nglquake.exe\r\n-game ctf +exec Scrnsave.cfg \r\n"},
+      {"C:\\Quake\\winquake", "", "C:\\Quake\\\r\nwinquake\r\n-game  +exec Scrnsave.cfg \r\n"},
+      {"c:\\hl\\hl.exe", "ctf", "c:\\hl\\\r\nhl.exe\r\n-toconsole +set game ctf +exec Scrnsave.cfg "},
+      {"c:\\hl\\HL.exe", "", "c:\\hl\\\r\nhl.exe\r\n-toconsole +set game  +exec Scrnsave.cfg "},
+      {"d:\\q3\\quake3.exe", "baseq3x", "d:\\q3\\\r\nquake3.exe\r\n+exec Scrnsave.cfg +set game baseq3x"},
+      {"d:\\sin\\SIN.EXE", "", "d:\\sin\\\r\nsin.exe\r\n+exec Scrnsave.cfg "},
+      {"d:\\h2\\heretic2.exe", "x", "d:\\h2\\\r\nheretic2.exe\r\n+exec Scrnsave.cfg +set game x"},
+      {"d:\\other\\Game.exe", "m", "d:\\other\\\r\ngame.exe\r\n+exec Scrnsave.cfg +set game m"},
+      {"quake2.exe", "", "\r\nquake2.exe\r\n+exec Scrnsave.cfg "},
+      {"", "", "\r\n\r\n+exec Scrnsave.cfg "},
+  };
+  for (const auto& row : rows) {
+    EXPECT_EQ(ToDiskText(BuildLaunchFileText(row.exePath, row.mod)), row.disk) << row.exePath;
+  }
+}
+
+TEST(LaunchFile, CutsALongExecutableNameBeforeClassifyingIt) {
+  const std::string name = std::string(100, 'a') + "quake2.exe";
+  EXPECT_EQ(BuildLaunchFileText("c:\\g\\" + name, ""), "c:\\g\\\n" + std::string(100, 'a') + "\n+exec Scrnsave.cfg ");
+}
+
+TEST(LaunchFile, ReadsBackWhatWasWrittenForEveryKind) {
+  const struct {
+    std::string exePath, mod, expectedPath;
+  } rows[] = {
+      {"C:\\Quake\\GLQUAKE.EXE", "ctf", "C:\\Quake\\glquake.exe"},
+      {"C:\\Quake\\winquake", "", "C:\\Quake\\winquake"},
+      {"c:\\games\\quake2\\quake2.exe", "ctf", "c:\\games\\quake2\\quake2.exe"},
+      {"c:\\games\\quake2\\quake2.exe", "", "c:\\games\\quake2\\quake2.exe"},
+      {"c:\\hl\\hl.exe", "cstrike", "c:\\hl\\hl.exe"},
+      {"c:\\hl\\hl.exe", "", "c:\\hl\\hl.exe"},
+      {"d:\\q3\\Quake3.exe", "osp", "d:\\q3\\quake3.exe"},
+      {"d:\\h2\\heretic2.exe", "my mod", "d:\\h2\\heretic2.exe"},
+      {"c:\\other\\doom.exe", "ctf", "c:\\other\\doom.exe"},
+      {"c:\\my games\\q\\GLQuake.exe", "game", "c:\\my games\\q\\glquake.exe"},
+      {"doom.exe", "", "doom.exe"},
+  };
+  for (const auto& row : rows) {
+    const LaunchFields fields = ReadLaunchFields(ToDiskText(BuildLaunchFileText(row.exePath, row.mod)));
+    EXPECT_EQ(fields.exePath, row.expectedPath) << row.exePath;
+    EXPECT_EQ(fields.modDir, row.mod) << row.exePath;
+  }
+}
+
+TEST(LaunchFile, ModSurvivesRepeatedSaveAndReopen) {
+  std::string exePath = "C:\\Quake\\glquake.exe";
+  std::string mod = "ctf";
+  for (int cycle = 0; cycle < 5; ++cycle) {
+    const LaunchFields fields = ReadLaunchFields(ToDiskText(BuildLaunchFileText(exePath, mod)));
+    exePath = fields.exePath;
+    mod = fields.modDir;
+  }
+  EXPECT_EQ(mod, "ctf");
+  EXPECT_EQ(BuildArgumentLine(Quake, mod), "-game ctf +exec Scrnsave.cfg \n");
+}
+
+TEST(LaunchFile, ReadingHealsBlanksThatPiledUpAroundTheMod) {
+  const struct {
+    const char* line3;
+    const char* mod;
+  } rows[] = {
+      {"-game ctf    +exec Scrnsave.cfg ", "ctf"},
+      {"-game   ctf +exec Scrnsave.cfg ", "ctf"},
+      {"-toconsole +set game ctf   +exec Scrnsave.cfg ", "ctf"},
+      {"+exec Scrnsave.cfg +set game ctf  ", "ctf"},
+      {"-game  +exec Scrnsave.cfg ", ""},
+      {"+exec Scrnsave.cfg ", ""},
+      {"", ""},
+      {"garbage without markers", ""},
+      {"+exec", ""},
+      {"game", ""},
+  };
+  for (const auto& row : rows) EXPECT_EQ(ModFromArgumentLine(row.line3), row.mod) << row.line3;
+}
+
+TEST(LaunchFile, ReadsFieldsFromShortAndOddFiles) {
+  const struct {
+    std::string disk, exePath, mod;
+  } rows[] = {
+      {"", "", ""},
+      {"c:\\g\\\r\n", "c:\\g\\", ""},
+      {"c:\\g\\\r\nquake2.exe", "c:\\g\\quake2.exe", ""},
+      {"c:\\g\\\nhl.exe\n-toconsole +set game tfc +exec Scrnsave.cfg ", "c:\\g\\hl.exe", "tfc"},
+      {"\r\nquake2.exe\r\n", "quake2.exe", ""},
+      {"\r\n\r\n\r\n", "", ""},
+  };
+  for (const auto& row : rows) {
+    const LaunchFields fields = ReadLaunchFields(row.disk);
+    EXPECT_EQ(fields.exePath, row.exePath);
+    EXPECT_EQ(fields.modDir, row.mod);
+  }
+}
+
+TEST(LaunchFile, ALongDirectoryLineIsReadWhole) {
+  const std::string directory = "c:\\" + std::string(300, 'd') + "\\";
+  const LaunchFields fields = ReadLaunchFields(ToDiskText(BuildLaunchFileText(directory + "quake2.exe", "ctf")));
+  EXPECT_EQ(fields.exePath, directory + "quake2.exe");
+  EXPECT_EQ(fields.modDir, "ctf");
+}
+
+}  // namespace
+}  // namespace kavrin
