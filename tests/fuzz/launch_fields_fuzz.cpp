@@ -1,0 +1,70 @@
+// Any launch file gives clean dialog fields, and what we write reads back.
+#include <fuzzer/FuzzedDataProvider.h>
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+#include "fuzz_check.h"
+#include "settings/exe_path.h"
+#include "settings/launch_file.h"
+#include "settings/text_mode.h"
+
+namespace kavrin {
+namespace {
+
+// The names that pick each kind, and one that picks none.
+const char* const kExeNames[] = {"winquake",   "glquake.exe",  "quake2.exe", "hl.exe",
+                                 "quake3.exe", "heretic2.exe", "other.exe"};
+
+bool IsTrimmed(const std::string& text) {
+  return text.empty() || (text.front() != ' ' && text.front() != '\t' && text.back() != ' ' &&
+                          text.back() != '\t');
+}
+
+// A mod the argument line can carry unambiguously: one word, no "+exec".
+bool IsPlainMod(const std::string& mod) {
+  return mod.find_first_of(std::string(" \t\r\n\0", 5)) == std::string::npos &&
+         mod.find("+exec") == std::string::npos;
+}
+
+void CheckAnyFile(const std::string& disk) {
+  const LaunchFields fields = ReadLaunchFields(disk);
+  Require(IsCleanLine(fields.exePath) && IsCleanLine(fields.modDir), "fields carry no line ends or NULs");
+  Require(IsTrimmed(fields.modDir), "the mod comes back without surrounding blanks");
+}
+
+void CheckAnyArgumentLine(const std::string& line) {
+  const std::string mod = ModFromArgumentLine(line);
+  Require(IsTrimmed(mod), "the mod of any argument line is trimmed");
+  Require(mod.empty() || line.find(mod) != std::string::npos, "the mod is taken from the line");
+}
+
+void CheckRoundTrip(const std::string& directory, const std::string& name, const std::string& mod) {
+  const std::string exePath = directory + "\\" + name;
+  if (!IsCleanLine(exePath) || !IsPlainMod(mod)) return;
+  const LaunchFields fields = ReadLaunchFields(ToDiskText(BuildLaunchFileText(exePath, mod)));
+  Require(fields.exePath == ExeDirectory(exePath) + LowerCase(ExeName(exePath)),
+          "the executable path reads back with its name lowercased");
+  Require(fields.modDir == mod, "the mod we wrote reads back");
+}
+
+}  // namespace
+}  // namespace kavrin
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  using namespace kavrin;
+  CheckAnyFile(std::string(reinterpret_cast<const char*>(data), size));
+
+  FuzzedDataProvider provider(data, size);
+  const std::string directory = provider.ConsumeRandomLengthString(300);
+  const std::string mod = provider.ConsumeRandomLengthString(300);
+  const size_t known = provider.ConsumeIntegralInRange<size_t>(0, sizeof kExeNames / sizeof *kExeNames);
+  // Past the table: a name of the fuzzer's own, kind Other unless it hits one.
+  const std::string name = known < sizeof kExeNames / sizeof *kExeNames
+                               ? std::string(kExeNames[known])
+                               : provider.ConsumeRemainingBytesAsString();
+  CheckAnyArgumentLine(mod);
+  CheckRoundTrip(directory, name, mod);
+  return 0;
+}
