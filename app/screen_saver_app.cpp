@@ -1,0 +1,34 @@
+#include "app/screen_saver_app.h"
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include "app/run_mode.h"
+#include "app/switch_parser.h"
+#include "settings/save_sequence.h"
+#include "ui/saver_config_dialog.h"
+
+namespace kavrin {
+
+int ScreenSaverApp::InitInstance() {
+  // The dialog template holds a list view, a common control.
+  INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_LISTVIEW_CLASSES};
+  InitCommonControlsEx(&controls);
+
+  const SaverSwitch saverSwitch = ParseSwitch(GetCommandLineA());
+  switch (saverSwitch.mode) {
+    case SaverMode::Run: RunGame(); return 0;
+    case SaverMode::Configure: return Configure();
+    default: return IdleExitCode(saverSwitch);
+  }
+}
+
+int ScreenSaverApp::Configure() {
+  SaverConfigDialog dialog;
+  if (dialog.DoModal() != IDOK) return 0;
+  const SaveResult saved = SaveConfiguration(dialog.MakeSaveRequest());
+  if (saved.ExitCode() != 0) MessageBoxA(nullptr, saved.message.c_str(), "Kavrin", MB_OK | MB_ICONERROR);
+  return saved.ExitCode();
+}
+
+}  // namespace kavrin

@@ -1,0 +1,204 @@
+#include "ui/saver_config_dialog.h"
+
+#include <commdlg.h>
+
+#include <algorithm>
+#include <stack>
+
+#include "res/resource.h"
+#include "settings/centred_icon.h"
+#include "settings/demo_room.h"
+#include "settings/exe_path.h"
+#include "settings/file_system.h"
+#include "settings/game_script.h"
+#include "ui/about_dialog.h"
+#include "win/open_file_dialog.h"
+
+namespace kavrin {
+namespace {
+
+const char kExeFilter[] = "Executable files (.exe)|*.exe|Unreal Maps(.unr)|*.unr||";
+const char kDemoFilter[] = "Demo files (.dem; .dm2; .hd2; .dm3)|*.dem; *.dm2; *.hd2; *.dm3|";
+
+// Room for many full demo paths at once; selections that still do not fit
+// are reported, not dropped silently.
+const size_t kDemoSelectionChars = 64 * 1024;
+const size_t kExePathChars = 4096;
+
+const char kTooManySelected[] =
+    "The selected file names do not fit into the dialog's buffer. "
+    "Please select fewer files at a time.";
+
+}  // namespace
+
+SaverConfigDialog::SaverConfigDialog(HWND parent, std::string launchFilePath, std::string demoListFilePath)
+    : Dialog(IDD_CONFIG, parent),
+      m_hIcon(LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_APP))),
+      launchFilePath_(std::move(launchFilePath)),
+      demoListFilePath_(std::move(demoListFilePath)) {
+  EnsureFileExists(launchFilePath_);
+  EnsureFileExists(demoListFilePath_);
+  // A file that cannot be read even now leaves the fields empty.
+  if (const auto bytes = ReadFileBytes(launchFilePath_)) {
+    const LaunchFields fields = ReadLaunchFields(*bytes);
+    m_exePath = fields.exePath;
+    m_modDir = fields.modDir;
+  }
+}
+
+std::string SaverConfigDialog::ExeDirectory() const { return kavrin::ExeDirectory(m_exePath); }
+
+std::string SaverConfigDialog::ExeName() const { return kavrin::ExeName(m_exePath); }
+
+std::string SaverConfigDialog::BuildDemoListText() const { return kavrin::BuildDemoListText(Demos()); }
+
+std::string SaverConfigDialog::BuildGameScript(int kind) const { return kavrin::BuildGameScript(kind, Demos()); }
+
+std::vector<std::string> SaverConfigDialog::Demos() const {
+  const int count = std::clamp(m_demoCount, 0, static_cast<int>(kMaxDemos));
+  return std::vector<std::string>(m_demos, m_demos + count);
+}
+
+SaveRequest SaverConfigDialog::MakeSaveRequest() const {
+  return {m_exePath, m_modDir, Demos(), launchFilePath_, demoListFilePath_};
+}
+
+void SaverConfigDialog::DoDataExchange(DataExchange& exchange) {
+  exchange.Control(IDC_DEMO_LIST, m_demoList);
+  exchange.Text(IDC_DEMO_PATH, m_demoPath);
+  exchange.Text(IDC_EXE_PATH, m_exePath);
+  exchange.Int(IDC_DEMO_COUNT, m_demoCount);
+  exchange.Text(IDC_MOD_DIR, m_modDir);
+  // The list is copied out in both directions, never filled from m_demos.
+  for (int i = 0; i < m_demoList.Count() && i < static_cast<int>(kMaxDemos); ++i) {
+    m_demos[i] = m_demoList.ItemText(i);
+  }
+}
+
+BOOL SaverConfigDialog::OnInitDialog() {
+  Dialog::OnInitDialog();
+  AddSystemMenuItem();
+  SendMessageA(hwnd(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_hIcon));
+  SendMessageA(hwnd(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_hIcon));
+  UpdateAddButton();
+  return TRUE;
+}
+
+void SaverConfigDialog::AddSystemMenuItem() {
+  HMENU menu = GetSystemMenu(hwnd(), FALSE);
+  if (menu == nullptr) return;
+  char text[256] = "";
+  LoadStringA(GetModuleHandleA(nullptr), IDS_ABOUT_MENU, text, sizeof text);
+  if (text[0] == '\0') return;
+  AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
+  AppendMenuA(menu, MF_STRING, IDM_ABOUT, text);
+}
+
+bool SaverConfigDialog::OnCommand(int id, int notifyCode) {
+  if (id == IDC_DEMO_PATH && notifyCode == EN_CHANGE) {
+    OnChangeDemoPath();
+    return true;
+  }
+  if (notifyCode != BN_CLICKED) return Dialog::OnCommand(id, notifyCode);
+  switch (id) {
+    case IDC_BROWSE_EXE: OnBrowseExe(); return true;
+    case IDC_BROWSE_DEMOS: OnBrowseDemos(); return true;
+    case IDC_ABOUT: OnAbout(); return true;
+    case IDC_ADD: OnAdd(); return true;
+    case IDC_REMOVE: OnRemove(); return true;
+  }
+  return Dialog::OnCommand(id, notifyCode);
+}
+
+bool SaverConfigDialog::OnPaint() {
+  if (IsIconic(hwnd())) {
+    PaintMinimised();
+  } else {
+    PaintDefault();
+  }
+  if (m_listLoaded != 1) LoadDemoList();
+  return true;
+}
+
+void SaverConfigDialog::PaintMinimised() {
+  PAINTSTRUCT paint;
+  HDC dc = BeginPaint(hwnd(), &paint);
+  SendMessageA(hwnd(), WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
+  RECT client;
+  GetClientRect(hwnd(), &client);
+  const IconPosition at = CentredIconPosition(client.right - client.left, client.bottom - client.top,
+                                              GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON));
+  DrawIcon(dc, at.x, at.y, m_hIcon);
+  EndPaint(hwnd(), &paint);
+}
+
+bool SaverConfigDialog::OnSysCommand(UINT command, LPARAM) {
+  if ((command & 0xFFF0) != IDM_ABOUT) return false;
+  OnAbout();
+  return true;
+}
+
+HICON SaverConfigDialog::OnQueryDragIcon() { return m_hIcon; }
+
+void SaverConfigDialog::LoadDemoList() {
+  // An unreadable file leaves the list empty; later paints do not retry.
+  const auto bytes = ReadFileBytes(demoListFilePath_);
+  AppendDemos(bytes ? ReadDemoList(*bytes, kMaxDemos) : std::vector<std::string>());
+  m_listLoaded = 1;
+}
+
+void SaverConfigDialog::OnBrowseDemos() {
+  const OpenFileResult chosen = ShowOpenFileDialog(
+      {hwnd(), kDemoFilter, OFN_ALLOWMULTISELECT | OFN_HIDEREADONLY, kDemoSelectionChars});
+  if (chosen.outcome == OpenFileOutcome::BufferTooSmall) Tell(kTooManySelected, MB_ICONWARNING);
+  if (chosen.outcome == OpenFileOutcome::Chosen) AppendDemos(chosen.paths);
+}
+
+void SaverConfigDialog::OnAdd() {
+  AppendDemos({ItemText(IDC_DEMO_PATH)});
+}
+
+void SaverConfigDialog::OnChangeDemoPath() { UpdateAddButton(); }
+
+void SaverConfigDialog::UpdateAddButton() { EnableWindow(Item(IDC_ADD), ItemText(IDC_DEMO_PATH) != ""); }
+
+void SaverConfigDialog::OnRemove() {
+  int index = m_demoList.NextSelected(-1);
+  if (index == -1) return;
+  std::stack<int> selected;
+  for (; index != -1; index = m_demoList.NextSelected(index)) selected.push(index);
+  // Highest first, so the indices still on the stack keep naming their items.
+  for (; !selected.empty(); selected.pop()) m_demoList.Delete(selected.top());
+  ShowDemoCount();
+}
+
+void SaverConfigDialog::ShowDemoCount() {
+  SetDlgItemInt(hwnd(), IDC_DEMO_COUNT, static_cast<UINT>(m_demoList.Count()), TRUE);
+}
+
+void SaverConfigDialog::OnBrowseExe() {
+  const OpenFileResult chosen = ShowOpenFileDialog({hwnd(), kExeFilter, OFN_EXPLORER, kExePathChars});
+  if (chosen.outcome == OpenFileOutcome::BufferTooSmall) Tell(kTooManySelected, MB_ICONWARNING);
+  if (chosen.outcome != OpenFileOutcome::Chosen || chosen.paths.empty()) return;
+  SetDlgItemTextA(hwnd(), IDC_EXE_PATH, chosen.paths.front().c_str());
+}
+
+void SaverConfigDialog::OnAbout() {
+  AboutDialog about(hwnd());
+  about.DoModal();
+}
+
+// Appends what fits below kMaxDemos, shows the new count and then tells the
+// user how many did not fit.
+void SaverConfigDialog::AppendDemos(const std::vector<std::string>& paths) {
+  const size_t fit = DemosThatFit(static_cast<size_t>(m_demoList.Count()), paths.size(), kMaxDemos);
+  for (size_t i = 0; i < fit; ++i) m_demoList.InsertText(m_demoList.Count(), paths[i]);
+  ShowDemoCount();
+  if (fit < paths.size()) Tell(DemosLeftOutMessage(paths.size() - fit, kMaxDemos), MB_ICONWARNING);
+}
+
+void SaverConfigDialog::Tell(const std::string& text, UINT icon) {
+  MessageBoxA(hwnd(), text.c_str(), "Kavrin", MB_OK | icon);
+}
+
+}  // namespace kavrin

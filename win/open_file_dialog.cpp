@@ -1,0 +1,41 @@
+#include "win/open_file_dialog.h"
+
+#include <cderr.h>
+#include <commdlg.h>
+
+#include "settings/file_filter.h"
+#include "settings/selected_files.h"
+
+namespace kavrin {
+namespace {
+
+OpenFileOutcome FailureOutcome() {
+  switch (CommDlgExtendedError()) {
+    case 0: return OpenFileOutcome::Cancelled;
+    case FNERR_BUFFERTOOSMALL: return OpenFileOutcome::BufferTooSmall;
+  }
+  return OpenFileOutcome::Failed;
+}
+
+}  // namespace
+
+OpenFileResult ShowOpenFileDialog(const OpenFileRequest& request) {
+  const std::string filter = NulSeparatedFilter(request.filter);
+  // Zeroed, so the dialog starts with no file name and the selection ends
+  // with an empty string whatever the dialog writes.
+  std::string buffer(request.bufferChars + 2, '\0');
+
+  OPENFILENAMEA dialog = {};
+  dialog.lStructSize = sizeof dialog;
+  dialog.hwndOwner = request.owner;
+  dialog.lpstrFilter = filter.c_str();
+  dialog.nFilterIndex = 1;
+  dialog.lpstrFile = &buffer[0];
+  dialog.nMaxFile = static_cast<DWORD>(request.bufferChars);
+  dialog.Flags = request.flags | OFN_EXPLORER;
+
+  if (!GetOpenFileNameA(&dialog)) return {FailureOutcome(), {}};
+  return {OpenFileOutcome::Chosen, SelectedFilePaths(buffer)};
+}
+
+}  // namespace kavrin
