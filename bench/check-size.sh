@@ -1,0 +1,65 @@
+#!/usr/bin/env bash
+# Checks that Kavrin.scr, stripped, is at most 200 KiB and imports only DLLs
+# that come with Windows. Ends with "size: N passed, M failed".
+#   bench/check-size.sh PATH_TO_Kavrin.scr
+set -uo pipefail
+
+limit_bytes=$((200 * 1024))
+allowed_dlls=" kernel32.dll user32.dll gdi32.dll comctl32.dll comdlg32.dll shell32.dll advapi32.dll msvcrt.dll "
+strip_tool=i686-w64-mingw32-strip
+objdump_tool=i686-w64-mingw32-objdump
+
+scr=${1:?usage: $0 PATH_TO_Kavrin.scr}
+passed=0
+failed=0
+report() {
+  echo "size: $passed passed, $failed failed"
+  [ "$failed" -eq 0 ]
+  exit
+}
+
+if [ ! -f "$scr" ]; then
+  echo "check-size: $scr does not exist"
+  failed=2
+  report
+fi
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+stripped=$work/Kavrin.scr
+cp "$scr" "$stripped"
+
+if "$strip_tool" "$stripped"; then
+  bytes=$(stat -c %s "$stripped")
+  echo "stripped size: $bytes bytes ($((bytes / 1024)) KiB), limit $limit_bytes bytes (200 KiB)"
+  if [ "$bytes" -le "$limit_bytes" ]; then
+    passed=$((passed + 1))
+  else
+    echo "FAIL: stripped Kavrin.scr is larger than 200 KiB"
+    failed=$((failed + 1))
+  fi
+else
+  echo "FAIL: $strip_tool could not strip $scr"
+  failed=$((failed + 1))
+fi
+
+if dump=$("$objdump_tool" -p "$stripped"); then
+  dlls=$(sed -nE 's/^[[:space:]]*DLL Name:[[:space:]]*//p' <<<"$dump" | tr -d '\r')
+  echo "imports: $(tr '\n' ' ' <<<"$dlls")"
+  foreign=()
+  while read -r dll; do
+    [ -z "$dll" ] && continue
+    [[ "$allowed_dlls" == *" ${dll,,} "* ]] || foreign+=("$dll")
+  done <<<"$dlls"
+  if [ ${#foreign[@]} -eq 0 ]; then
+    passed=$((passed + 1))
+  else
+    echo "FAIL: imports DLLs that are not part of Windows: ${foreign[*]}"
+    failed=$((failed + 1))
+  fi
+else
+  echo "FAIL: $objdump_tool could not read $scr"
+  failed=$((failed + 1))
+fi
+
+report
