@@ -1,0 +1,75 @@
+// The configuration dialog of a running saver, worked as a user would.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+namespace kavrin {
+
+// What the dialog must look like from outside: caption and control ids.
+// Kept apart from the program's own resource header so a changed id fails.
+namespace config_ui {
+constexpr const char* kCaption = "Kavrin Version 3.00 Configuration";
+constexpr const char* kAboutCaption = "About Kavrin";
+constexpr int kOk = 1;
+constexpr int kCancel = 2;
+constexpr int kAbout = 3;
+constexpr int kExePath = 1000;
+constexpr int kBrowseExe = 1001;
+constexpr int kDemoPath = 1002;
+constexpr int kBrowseDemos = 1003;
+constexpr int kDemoList = 1005;
+constexpr int kAdd = 1006;
+constexpr int kRemove = 1007;
+constexpr int kDemoCount = 1008;
+constexpr int kModDir = 1009;
+constexpr int kAboutOk = 1;
+}  // namespace config_ui
+
+class RemoteConfigDialog {
+ public:
+  // Waits for the process's configuration dialog and for its first paint
+  // to have filled the demo list (the count stops changing).
+  explicit RemoteConfigDialog(DWORD processId);
+
+  HWND Window() const { return window_; }
+
+  std::string ExePath() const;
+  std::string ModDir() const;
+  std::string DemoPathField() const;
+  std::string CountText() const;
+  std::vector<std::string> Demos() const;
+  bool AddEnabled() const;
+
+  void TypeExePath(const std::string& path) const;
+  void TypeModDir(const std::string& mod) const;
+
+  // Browse for the executable and pick `path`; waits for the field to show it.
+  void BrowseExe(const std::string& path) const;
+  // Browse for demos and pick names in one folder; waits for the list to grow.
+  void BrowseDemos(const std::string& folder, const std::vector<std::string>& names) const;
+  void BrowseDemo(const std::string& path) const;
+
+  // Selects exactly these entries and presses Remove; waits for the count.
+  void Remove(const std::vector<int>& indices) const;
+
+  // Opens the About box with the About button; returns its window.
+  HWND OpenAboutBox() const;
+
+  // Closes the dialog; the process then saves (OK) or not (Cancel).
+  void PressOk() const;
+  void PressCancel() const;
+
+ private:
+  void WaitForCount(int count, const std::string& after) const;
+
+  DWORD processId_;
+  HWND window_;
+};
+
+// Presses OK in an open About box and waits for it to close.
+void CloseAboutBox(HWND aboutBox);
+
+}  // namespace kavrin

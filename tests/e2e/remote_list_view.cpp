@@ -1,0 +1,76 @@
+#include "remote_list_view.h"
+
+#include <commctrl.h>
+
+#include "scenario.h"
+
+namespace kavrin {
+namespace {
+
+constexpr int kTextCapacity = 1024;
+constexpr SIZE_T kBlockSize = sizeof(LVITEMA) + kTextCapacity;
+
+}  // namespace
+
+RemoteListView::RemoteListView(HWND list) : list_(list) {
+  DWORD processId = 0;
+  GetWindowThreadProcessId(list, &processId);
+  process_ = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, processId);
+  if (!process_) Fail("cannot open the list's process");
+  remote_ = static_cast<char*>(
+      VirtualAllocEx(process_, nullptr, kBlockSize, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE));
+  if (!remote_) Fail("cannot allocate memory in the list's process");
+}
+
+RemoteListView::~RemoteListView() {
+  if (remote_) VirtualFreeEx(process_, remote_, 0, MEM_RELEASE);
+  if (process_) CloseHandle(process_);
+}
+
+int RemoteListView::Count() const {
+  return static_cast<int>(SendMessageA(list_, LVM_GETITEMCOUNT, 0, 0));
+}
+
+std::string RemoteListView::ItemText(int index) const {
+  LVITEMA item = {};
+  item.iSubItem = 0;
+  item.pszText = remote_ + sizeof(LVITEMA);
+  item.cchTextMax = kTextCapacity;
+  WriteProcessMemory(process_, remote_, &item, sizeof(item), nullptr);
+  SendMessageA(list_, LVM_GETITEMTEXTA, index, reinterpret_cast<LPARAM>(remote_));
+  char text[kTextCapacity] = "";
+  ReadProcessMemory(process_, remote_ + sizeof(LVITEMA), text, kTextCapacity, nullptr);
+  text[kTextCapacity - 1] = '\0';
+  return text;
+}
+
+std::vector<std::string> RemoteListView::Items() const {
+  std::vector<std::string> items;
+  const int count = Count();
+  for (int i = 0; i < count; ++i) items.push_back(ItemText(i));
+  return items;
+}
+
+void RemoteListView::Select(const std::vector<int>& indices) const {
+  SetState(-1, 0);  // -1: every item
+  for (const int index : indices) SetState(index, LVIS_SELECTED);
+}
+
+std::vector<int> RemoteListView::Selected() const {
+  std::vector<int> selected;
+  int index = -1;
+  while ((index = static_cast<int>(SendMessageA(list_, LVM_GETNEXTITEM, index, LVNI_SELECTED))) != -1) {
+    selected.push_back(index);
+  }
+  return selected;
+}
+
+void RemoteListView::SetState(int index, UINT state) const {
+  LVITEMA item = {};
+  item.stateMask = LVIS_SELECTED;
+  item.state = state;
+  WriteProcessMemory(process_, remote_, &item, sizeof(item), nullptr);
+  SendMessageA(list_, LVM_SETITEMSTATE, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(remote_));
+}
+
+}  // namespace kavrin

@@ -1,0 +1,15 @@
+// The suite's scenarios, by area.
+#pragma once
+
+#include <vector>
+
+#include "scenario.h"
+
+namespace kavrin {
+
+std::vector<Scenario> CommandLineScenarios();
+std::vector<Scenario> SettingsFileScenarios();
+std::vector<Scenario> GameKindScenarios();
+std::vector<Scenario> DialogScenarios();
+
+}  // namespace kavrin

@@ -1,0 +1,146 @@
+// Every game kind from end to end: configure through the dialog, compare
+// the written files byte for byte, reopen, then run the game.
+#include "scenarios.h"
+
+#include <cstring>
+
+#include "disk_files.h"
+#include "e2e_fixture.h"
+#include "remote_config_dialog.h"
+#include "scenario.h"
+
+namespace kavrin {
+namespace {
+
+// Each kind is configured with the same demo editing: three files picked
+// at once, one with blanks in its path, then the second entry removed.
+const std::vector<std::string> kSavedDemos = {
+    "C:\\demos\\one.dm2", "C:\\demos\\three.dm2", "C:\\my demos\\a b.dm2"};
+constexpr const char* kDemoListBytes = "C:\\demos\\one.dm2\r\nC:\\demos\\three.dm2\r\nC:\\my demos\\a b.dm2\r\n";
+
+constexpr const char* kStartdemosScript = "startdemos one.dm2 three.dm2 a b.dm2 ";
+constexpr const char* kQuake2Script =
+    "alias demo0 \"demomap one.dm2; set nextserver demo1\" \r\n"
+    "alias demo1 \"demomap three.dm2; set nextserver demo2\" \r\n"
+    "alias demo2 \"demomap a b.dm2; set nextserver demo3\" \r\n"
+    "alias demo3 \"demomap loop.dm2; set nextserver demo0\"\r\n"
+    "demo0";
+constexpr const char* kHlScript = "startdemos one.dm2 three.dm2 a b.dm2 \r\ndemos";
+constexpr const char* kQuake3Script =
+    "set d0 \"demo one.dm2; set nextdemo vstr d1\" \r\n"
+    "set d1 \"demo three.dm2; set nextdemo vstr d2\" \r\n"
+    "set d2 \"demo a b.dm2; set nextdemo vstr d0\" \r\n"
+    "vstr d0";
+constexpr const char* kSinScript =
+    "alias demo0 \"demomap one.dm2; set nextserver demo1\" \r\n"
+    "alias demo1 \"demomap three.dm2; set nextserver demo2\" \r\n"
+    "alias demo2 \"demomap a b.dm2; set nextserver demo0\" \r\n"
+    "\r\n"
+    "demo0";
+
+struct GameKindCase {
+  const char* name;
+  const char* folder;   // the game's directory, no trailing backslash
+  const char* exeName;  // as installed and chosen
+  const char* baseDir;  // "" for a game that gets no script
+  const char* mod;
+  const char* launchBytes;
+  const char* scriptBytes;  // nullptr: no script anywhere
+  const char* arguments;    // what the game is started with
+};
+
+const GameKindCase kGameKinds[] = {
+    {"game/glquake", "C:\\games\\quake", "glquake.exe", "id1", "ctf",
+     "C:\\games\\quake\\\r\nglquake.exe\r\n-game ctf +exec Scrnsave.cfg \r\n", kStartdemosScript,
+     "-game ctf +exec Scrnsave.cfg "},
+    {"game/winquake", "C:\\games\\winquake", "winquake", "id1", "",
+     "C:\\games\\winquake\\\r\nwinquake\r\n-game  +exec Scrnsave.cfg \r\n", kStartdemosScript,
+     "-game  +exec Scrnsave.cfg "},
+    {"game/quake2", "C:\\games\\quake2", "quake2.exe", "baseq2", "ctf",
+     "C:\\games\\quake2\\\r\nquake2.exe\r\n+exec Scrnsave.cfg +set game ctf", kQuake2Script,
+     "+exec Scrnsave.cfg +set game ctf"},
+    {"game/hl", "C:\\games\\half life", "hl.exe", "valve", "tfc",
+     "C:\\games\\half life\\\r\nhl.exe\r\n-toconsole +set game tfc +exec Scrnsave.cfg ", kHlScript,
+     "-toconsole +set game tfc +exec Scrnsave.cfg "},
+    {"game/quake3", "C:\\games\\quake3", "quake3.exe", "baseq3", "",
+     "C:\\games\\quake3\\\r\nquake3.exe\r\n+exec Scrnsave.cfg ", kQuake3Script, "+exec Scrnsave.cfg "},
+    {"game/sin", "C:\\games\\sin", "sin.exe", "base", "ctf",
+     "C:\\games\\sin\\\r\nsin.exe\r\n+exec Scrnsave.cfg +set game ctf", kSinScript,
+     "+exec Scrnsave.cfg +set game ctf"},
+    {"game/heretic2", "C:\\games\\heretic2", "heretic2.exe", "base", "",
+     "C:\\games\\heretic2\\\r\nheretic2.exe\r\n+exec Scrnsave.cfg ", kSinScript, "+exec Scrnsave.cfg "},
+    {"game/other", "C:\\games\\other", "mygame.exe", "", "ctf",
+     "C:\\games\\other\\\r\nmygame.exe\r\n+exec Scrnsave.cfg +set game ctf", nullptr,
+     "+exec Scrnsave.cfg +set game ctf"},
+};
+
+std::string ExePathOf(const GameKindCase& row) { return std::string(row.folder) + "\\" + row.exeName; }
+
+std::string ScriptPathOf(const GameKindCase& row) {
+  return std::string(row.folder) + "\\" + row.baseDir + "\\Scrnsave.cfg";
+}
+
+void ExpectSavedFiles(const GameKindCase& row) {
+  ExpectFileBytes(kLaunchFile, row.launchBytes);
+  ExpectFileBytes(kDemoListFile, kDemoListBytes);
+  if (row.scriptBytes) {
+    ExpectFileBytes(ScriptPathOf(row), row.scriptBytes);
+  } else {
+    ExpectNoFile(std::string(row.folder) + "\\Scrnsave.cfg");
+  }
+  ExpectNoFile(WorkDir() + "\\Scrnsave.cfg");
+}
+
+void Configure(const GameKindCase& row) {
+  auto saver = StartSaver("/c");
+  RemoteConfigDialog dialog(saver->Id());
+  dialog.BrowseExe(ExePathOf(row));
+  dialog.BrowseDemos(kDemoFolder, {"one.dm2", "two.dm2", "three.dm2"});
+  dialog.BrowseDemo(std::string(kSpacedDemoFolder) + "\\a b.dm2");
+  dialog.Remove({1});
+  dialog.TypeModDir(row.mod);
+  Expect(dialog.Demos() == kSavedDemos, "the list does not hold the expected demos before OK");
+  dialog.PressOk();
+  ExpectEqual(saver->ExitCode(kPatience), 0, "exit code after OK");
+}
+
+void ExpectReopenedFields(const GameKindCase& row) {
+  auto saver = StartSaver("/c");
+  RemoteConfigDialog dialog(saver->Id());
+  ExpectEqual(dialog.ExePath(), ExePathOf(row), "executable field after reopening");
+  ExpectEqual(dialog.ModDir(), row.mod, "mod field after reopening");
+  ExpectEqual(dialog.CountText(), "3", "count display after reopening");
+  Expect(dialog.Demos() == kSavedDemos, "the list after reopening differs from the saved one");
+  dialog.PressCancel();
+  ExpectEqual(saver->ExitCode(kPatience), 0, "exit code after Cancel");
+}
+
+void ExpectGameRuns(const GameKindCase& row) {
+  auto saver = StartSaver("/s");
+  ExpectEqual(saver->ExitCode(kPatience), 0, "exit code of /s");
+  const GameRecord game = ExpectOneGameStart();
+  Expect(_stricmp(game.module.c_str(), ExePathOf(row).c_str()) == 0, "the game started was " + game.module);
+  ExpectEqual(game.Arguments(), row.arguments, "game arguments");
+  ExpectEqual(game.directory, row.folder, "game working directory");
+  Expect(game.usesShowWindow, "the game was given no show command");
+  ExpectEqual(game.showWindow, SW_SHOWMAXIMIZED, "game show command");
+}
+
+void RunGameKind(const GameKindCase& row) {
+  InstallGame(row.folder, row.exeName, row.baseDir);
+  Configure(row);
+  ExpectSavedFiles(row);
+  ExpectReopenedFields(row);
+  ExpectSavedFiles(row);
+  ExpectGameRuns(row);
+}
+
+}  // namespace
+
+std::vector<Scenario> GameKindScenarios() {
+  std::vector<Scenario> scenarios;
+  for (const GameKindCase& row : kGameKinds) scenarios.push_back({row.name, [&row] { RunGameKind(row); }});
+  return scenarios;
+}
+
+}  // namespace kavrin
