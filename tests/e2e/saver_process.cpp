@@ -6,6 +6,20 @@
 #include "scenario.h"
 
 namespace kavrin {
+namespace {
+
+// The captions and message texts on screen, for a failure's reason.
+std::string DescribeWindows(DWORD processId) {
+  std::string description;
+  for (HWND window : VisibleTopWindows(processId)) {
+    description += "[\"" + WindowText(window) + "\"";
+    if (HWND text = GetDlgItem(window, 0xFFFF)) description += ": \"" + WindowText(text) + "\"";
+    description += "]";
+  }
+  return description.empty() ? "no window" : description;
+}
+
+}  // namespace
 
 SaverProcess::SaverProcess(const std::string& commandLine, const std::string& directory) {
   std::vector<char> mutableLine(commandLine.begin(), commandLine.end());
@@ -52,7 +66,7 @@ std::optional<DWORD> SaverProcess::WaitForExitWatchingWindows(DWORD timeoutMs, b
 
 DWORD SaverProcess::ExitCode(DWORD timeoutMs) {
   const std::optional<DWORD> code = WaitForExit(timeoutMs);
-  if (!code) Fail("the program did not end");
+  if (!code) Fail("the program did not end; it shows " + DescribeWindows(id_));
   return *code;
 }
 
