@@ -9,7 +9,9 @@ namespace kavrin {
 
 struct SeenMessageBox {
   std::string text;
-  bool showsIcon = false;
+  // Which system icon it shows: "error", "warning", "information",
+  // "question", "none", or "unknown" for a picture matching none of them.
+  std::string icon;
 };
 
 // Waits for the process's message box with this caption, reads it and

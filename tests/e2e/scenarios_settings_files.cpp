@@ -93,7 +93,7 @@ void MissingBaseDirectoryStopsBeforeScript() {
 
   const SeenMessageBox box = AnswerMessageBox(saver->Id(), "Kavrin");
   ExpectEqual(box.text, "C:\\games\\noid1\\/id1/\nGame Directory Incorrect", "message text");
-  Expect(box.showsIcon, "the message box shows no icon");
+  ExpectEqual(box.icon, "error", "message box icon");
   ExpectEqual(saver->ExitCode(kPatience), 1, "exit code");
 
   ExpectFileBytes(kLaunchFile, "C:\\games\\noid1\\\r\nglquake.exe\r\n-game  +exec Scrnsave.cfg \r\n");
