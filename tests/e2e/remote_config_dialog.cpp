@@ -31,6 +31,8 @@ void WaitForSettledCount(HWND dialog) {
 
 RemoteConfigDialog::RemoteConfigDialog(DWORD processId)
     : processId_(processId), window_(WaitForTopWindow(processId, config_ui::kCaption)) {
+  // The list is loaded at the first paint: have it happen now if it has not.
+  UpdateWindow(window_);
   WaitForSettledCount(window_);
 }
 

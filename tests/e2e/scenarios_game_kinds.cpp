@@ -13,7 +13,7 @@ namespace kavrin {
 namespace {
 
 // Each kind is configured with the same demo editing: three files picked
-// at once, one with blanks in its path, then the second entry removed.
+// at once, two more with blanks in their paths, then two entries removed.
 const std::vector<std::string> kSavedDemos = {
     "C:\\demos\\one.dm2", "C:\\demos\\three.dm2", "C:\\my demos\\a b.dm2"};
 constexpr const char* kDemoListBytes = "C:\\demos\\one.dm2\r\nC:\\demos\\three.dm2\r\nC:\\my demos\\a b.dm2\r\n";
@@ -96,8 +96,8 @@ void Configure(const GameKindCase& row) {
   RemoteConfigDialog dialog(saver->Id());
   dialog.BrowseExe(ExePathOf(row));
   dialog.BrowseDemos(kDemoFolder, {"one.dm2", "two.dm2", "three.dm2"});
-  dialog.BrowseDemo(std::string(kSpacedDemoFolder) + "\\a b.dm2");
-  dialog.Remove({1});
+  dialog.BrowseDemos(kSpacedDemoFolder, {"a b.dm2", "c d.hd2"});
+  dialog.Remove({1, 4});
   dialog.TypeModDir(row.mod);
   Expect(dialog.Demos() == kSavedDemos, "the list does not hold the expected demos before OK");
   dialog.PressOk();

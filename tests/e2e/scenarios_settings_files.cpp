@@ -88,7 +88,8 @@ void MissingBaseDirectoryStopsBeforeScript() {
   auto saver = StartSaver("/c");
   RemoteConfigDialog dialog(saver->Id());
   dialog.BrowseExe("C:\\games\\noid1\\glquake.exe");
-  dialog.BrowseDemos(kDemoFolder, {"one.dm2", "two.dm2"});
+  dialog.BrowseDemo("C:\\demos\\one.dm2");
+  dialog.BrowseDemo("C:\\demos\\two.dm2");
   dialog.PressOk();
 
   const SeenMessageBox box = AnswerMessageBox(saver->Id(), "Kavrin");
