@@ -114,7 +114,7 @@ std::string MakeReadOnly(Scene& scene, const std::string& path) {
 std::string ReadOnlyFile(Scene& scene, const std::string& path) {
 #ifdef _WIN32
   MakeReadOnly(scene, path);
-  if (std::ofstream(path, std::ios::app)) return "a read-only file stays writable for this user";
+  if (std::ofstream(path, std::ios::app)) return "the read-only attribute does not stop this user writing (Wine run as root ignores it)";
   return "";
 #else
   (void)scene;
