@@ -1,13 +1,15 @@
 #include "open_dialog.h"
 
+#include <dlgs.h>
+
 #include "remote_window.h"
 #include "scenario.h"
 
 namespace kavrin {
 namespace {
 
-// The file-name field: a combo box holding an edit.
-constexpr int kFileNameCombo = 0x47c;
+// The file-name field of the explorer-style dialog: a combo box holding an edit.
+constexpr int kFileNameCombo = cmb13;
 
 struct ChildSearch {
   int id;

@@ -6,26 +6,27 @@
 #include <string>
 #include <vector>
 
+#include "res/resource.h"
+
 namespace kavrin {
 
-// What the dialog must look like from outside: caption and control ids.
-// Kept apart from the program's own resource header so a changed id fails.
+// What the dialog looks like from outside: captions and control ids.
 namespace config_ui {
 constexpr const char* kCaption = "Kavrin Version 3.00 Configuration";
 constexpr const char* kAboutCaption = "About Kavrin";
-constexpr int kOk = 1;
-constexpr int kCancel = 2;
-constexpr int kAbout = 3;
-constexpr int kExePath = 1000;
-constexpr int kBrowseExe = 1001;
-constexpr int kDemoPath = 1002;
-constexpr int kBrowseDemos = 1003;
-constexpr int kDemoList = 1005;
-constexpr int kAdd = 1006;
-constexpr int kRemove = 1007;
-constexpr int kDemoCount = 1008;
-constexpr int kModDir = 1009;
-constexpr int kAboutOk = 1;
+constexpr int kOk = IDOK;
+constexpr int kCancel = IDCANCEL;
+constexpr int kAbout = IDC_ABOUT;
+constexpr int kExePath = IDC_EXE_PATH;
+constexpr int kBrowseExe = IDC_BROWSE_EXE;
+constexpr int kDemoPath = IDC_DEMO_PATH;
+constexpr int kBrowseDemos = IDC_BROWSE_DEMOS;
+constexpr int kDemoList = IDC_DEMO_LIST;
+constexpr int kAdd = IDC_ADD;
+constexpr int kRemove = IDC_REMOVE;
+constexpr int kDemoCount = IDC_DEMO_COUNT;
+constexpr int kModDir = IDC_MOD_DIR;
+constexpr int kAboutOk = IDOK;
 }  // namespace config_ui
 
 class RemoteConfigDialog {
