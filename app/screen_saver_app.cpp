@@ -11,10 +11,6 @@
 namespace kavrin {
 
 int ScreenSaverApp::InitInstance() {
-  // The dialog template holds a list view, a common control.
-  INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_LISTVIEW_CLASSES};
-  InitCommonControlsEx(&controls);
-
   const SaverSwitch saverSwitch = ParseSwitch(GetCommandLineA());
   switch (saverSwitch.mode) {
     case SaverMode::Run: RunGame(); return 0;
@@ -24,6 +20,11 @@ int ScreenSaverApp::InitInstance() {
 }
 
 int ScreenSaverApp::Configure() {
+  // The dialog template holds a list view, a common control. Registered
+  // here, not at start-up: the other modes never load the common controls.
+  INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_LISTVIEW_CLASSES};
+  InitCommonControlsEx(&controls);
+
   SaverConfigDialog dialog;
   if (dialog.DoModal() != IDOK) return 0;
   const SaveResult saved = SaveConfiguration(dialog.MakeSaveRequest());
