@@ -46,4 +46,6 @@ bool ListView::Select(int index, bool selected) const {
   return SendMessageA(hwnd_, LVM_SETITEMSTATE, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item)) != 0;
 }
 
+void ListView::SetRedraw(bool redraw) const { SendMessageA(hwnd_, WM_SETREDRAW, redraw ? TRUE : FALSE, 0); }
+
 }  // namespace kavrin

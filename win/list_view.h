@@ -26,6 +26,9 @@ class ListView {
   std::string ItemText(int index) const;
   // Selects or deselects one item (-1: every item).
   bool Select(int index, bool selected) const;
+  // Turns drawing after each change off or back on; the caller invalidates
+  // the control once it is back on.
+  void SetRedraw(bool redraw) const;
 
  private:
   HWND hwnd_ = nullptr;
