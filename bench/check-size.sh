@@ -1,11 +1,14 @@
 #!/usr/bin/env bash
-# Checks that Kavrin.scr, stripped, is at most 200 KiB and imports only DLLs
-# that come with Windows. Ends with "size: N passed, M failed".
+# Checks that Kavrin.scr, stripped, is at most 200 KiB, imports only DLLs
+# that come with Windows, and loads nothing but kernel32 and the C runtime at
+# start (the rest is delay-loaded, so preview and the switch check stay as
+# cheap as an empty program). Ends with "size: N passed, M failed".
 #   bench/check-size.sh PATH_TO_Kavrin.scr
 set -uo pipefail
 
 limit_bytes=$((200 * 1024))
 allowed_dlls=" kernel32.dll user32.dll gdi32.dll comctl32.dll comdlg32.dll shell32.dll advapi32.dll msvcrt.dll "
+startup_dlls=" kernel32.dll msvcrt.dll "
 strip_tool=i686-w64-mingw32-strip
 objdump_tool=i686-w64-mingw32-objdump
 
@@ -20,7 +23,7 @@ report() {
 
 if [ ! -f "$scr" ]; then
   echo "check-size: $scr does not exist"
-  failed=2
+  failed=3
   report
 fi
 
@@ -57,9 +60,20 @@ if dump=$("$objdump_tool" -p "$stripped"); then
     echo "FAIL: imports DLLs that are not part of Windows: ${foreign[*]}"
     failed=$((failed + 1))
   fi
+  at_start=()
+  while read -r dll; do
+    [ -z "$dll" ] && continue
+    [[ "$startup_dlls" == *" ${dll,,} "* ]] || at_start+=("$dll")
+  done <<<"$dlls"
+  if [ ${#at_start[@]} -eq 0 ]; then
+    passed=$((passed + 1))
+  else
+    echo "FAIL: loads more than kernel32 and msvcrt at start: ${at_start[*]}"
+    failed=$((failed + 1))
+  fi
 else
   echo "FAIL: $objdump_tool could not read $scr"
-  failed=$((failed + 1))
+  failed=$((failed + 2))
 fi
 
 report
