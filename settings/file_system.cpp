@@ -1,5 +1,6 @@
 #include "settings/file_system.h"
 
+#include <cerrno>
 #include <cstdio>
 
 #ifdef _WIN32
@@ -13,6 +14,8 @@ namespace kavrin {
 namespace {
 
 const char kTempSuffix[] = ".kavrin-new";
+
+std::string StagedPath(const std::string& path) { return path + kTempSuffix; }
 
 bool WriteWholeFile(const std::string& path, const std::string& bytes) {
   std::FILE* file = std::fopen(path.c_str(), "wb");
@@ -31,6 +34,18 @@ bool MoveOver(const std::string& from, const std::string& to) {
 #endif
 }
 
+// A missing file can be created; one that exists must open for writing
+// (without being truncated). Directories and write-protected files fail
+// here rather than half way through a save.
+bool CanReplace(const std::string& path) {
+  errno = 0;
+  if (std::FILE* existing = std::fopen(path.c_str(), "r+b")) {
+    std::fclose(existing);
+    return true;
+  }
+  return errno == ENOENT;
+}
+
 }  // namespace
 
 std::optional<std::string> ReadFileBytes(const std::string& path) {
@@ -46,10 +61,19 @@ std::optional<std::string> ReadFileBytes(const std::string& path) {
   return bytes;
 }
 
+bool StageFileContent(const std::string& path, const std::string& bytes) {
+  if (CanReplace(path) && WriteWholeFile(StagedPath(path), bytes)) return true;
+  DiscardStagedFile(path);
+  return false;
+}
+
+bool CommitStagedFile(const std::string& path) { return MoveOver(StagedPath(path), path); }
+
+void DiscardStagedFile(const std::string& path) { std::remove(StagedPath(path).c_str()); }
+
 bool ReplaceFileContent(const std::string& path, const std::string& bytes) {
-  const std::string temp = path + kTempSuffix;
-  if (WriteWholeFile(temp, bytes) && MoveOver(temp, path)) return true;
-  std::remove(temp.c_str());
+  if (StageFileContent(path, bytes) && CommitStagedFile(path)) return true;
+  DiscardStagedFile(path);
   return false;
 }
 
@@ -66,6 +90,13 @@ bool ChangeDirectory(const std::string& path) {
 #else
   return chdir(path.c_str()) == 0;
 #endif
+}
+
+bool CanEnterDirectory(const std::string& path) {
+  const std::string previous = CurrentDirectory();
+  if (!ChangeDirectory(path)) return false;
+  if (!previous.empty()) ChangeDirectory(previous);
+  return true;
 }
 
 std::string CurrentDirectory() {

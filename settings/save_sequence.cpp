@@ -4,7 +4,7 @@
 #include "settings/file_system.h"
 #include "settings/game_kind.h"
 #include "settings/game_script.h"
-#include "settings/text_mode.h"
+#include "settings/staged_files.h"
 
 namespace kavrin {
 namespace {
@@ -17,50 +17,39 @@ SaveResult WriteFailure(const std::string& path) {
   return Failure(SaveStatus::WriteFailed, path, "Could not write this file. Its earlier content is unchanged.");
 }
 
-bool WriteTextFile(const std::string& path, const std::string& text) {
-  return ReplaceFileContent(path, ToDiskText(text));
+SaveResult CommitAll(StagedFiles& files) {
+  const std::string failed = files.Commit();
+  return failed.empty() ? SaveResult{} : WriteFailure(failed);
 }
-
-// Enters `directory` for the lifetime of the object and then goes back.
-class WorkingDirectory {
- public:
-  explicit WorkingDirectory(const std::string& directory)
-      : previous_(CurrentDirectory()), entered_(ChangeDirectory(directory)) {}
-  ~WorkingDirectory() {
-    if (entered_ && !previous_.empty()) ChangeDirectory(previous_);
-  }
-  WorkingDirectory(const WorkingDirectory&) = delete;
-  WorkingDirectory& operator=(const WorkingDirectory&) = delete;
-  bool entered() const { return entered_; }
-
- private:
-  std::string previous_;
-  bool entered_;
-};
 
 }  // namespace
 
 SaveResult SaveConfiguration(const SaveRequest& request) {
-  if (!WriteTextFile(request.launchFilePath, BuildLaunchFileText(request.exePath, request.modDir))) {
+  // Every file is written in full beside its old self before any of them
+  // replaces the old one, so a file that cannot be written changes nothing.
+  StagedFiles files;
+  if (!files.Stage(request.launchFilePath, BuildLaunchFileText(request.exePath, request.modDir))) {
     return WriteFailure(request.launchFilePath);
   }
-  if (!WriteTextFile(request.demoListFilePath, BuildDemoListText(request.demos))) {
+  if (!files.Stage(request.demoListFilePath, BuildDemoListText(request.demos))) {
     return WriteFailure(request.demoListFilePath);
   }
 
   const GameKind kind = ClassifyExeName(LowerCase(ExeName(request.exePath)));
-  if (!HasGameScript(kind)) return {};
+  if (!HasGameScript(kind)) return CommitAll(files);
 
   // The directory already ends with a backslash; the suffix adds "/base/".
   const std::string baseDirectory = ExeDirectory(request.exePath) + BaseDirectorySuffix(kind);
-  WorkingDirectory base(baseDirectory);
-  if (!base.entered()) {
+  if (!CanEnterDirectory(baseDirectory)) {
+    // The launch file and demo list stand on their own and are kept; only
+    // the script has nowhere to go.
+    const SaveResult committed = CommitAll(files);
+    if (committed.status != SaveStatus::Saved) return committed;
     return Failure(SaveStatus::GameDirectoryIncorrect, baseDirectory, "Game Directory Incorrect");
   }
-  if (!WriteTextFile(kGameScriptName, BuildGameScript(kind, request.demos))) {
-    return WriteFailure(baseDirectory + kGameScriptName);
-  }
-  return {};
+  const std::string scriptPath = baseDirectory + kGameScriptName;
+  if (!files.Stage(scriptPath, BuildGameScript(kind, request.demos))) return WriteFailure(scriptPath);
+  return CommitAll(files);
 }
 
 }  // namespace kavrin

@@ -33,9 +33,11 @@ struct SaveResult {
 };
 
 // Writes the launch file, the demo list file and, for a known game, the
-// script in the game's base directory, in this order, each file whole or
-// not at all. Stops at the first failure. The working directory is left as
-// it was found.
+// script in the game's base directory. All of them are written in full
+// before any replaces its old content, so a file that cannot be written
+// leaves all three as they were. A base directory that cannot be entered
+// keeps the new launch file and demo list and writes no script. The working
+// directory is left as it was found.
 SaveResult SaveConfiguration(const SaveRequest& request);
 
 }  // namespace kavrin

@@ -32,6 +32,37 @@ TEST(FileSystem, AFailedReplaceLeavesTheOldFileAndNoTemporaryFile) {
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
 }
 
+TEST(FileSystem, StagedContentShowsOnlyWhenCommitted) {
+  TempDir dir;
+  const std::string path = dir / "settings.sc2";
+  WriteBytes(path, "old");
+  ASSERT_TRUE(StageFileContent(path, "new"));
+  EXPECT_EQ(ReadBytes(path), "old");
+  ASSERT_TRUE(CommitStagedFile(path));
+  EXPECT_EQ(ReadBytes(path), "new");
+
+  ASSERT_TRUE(StageFileContent(path, "discarded"));
+  DiscardStagedFile(path);
+  EXPECT_EQ(ReadBytes(path), "new");
+  EXPECT_FALSE(CommitStagedFile(path));
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
+}
+
+TEST(FileSystem, StagingRefusesATargetThatCannotBeReplaced) {
+  TempDir dir;
+  EXPECT_FALSE(StageFileContent(dir.path(), "new"));
+  EXPECT_FALSE(StageFileContent(dir / "missing/settings.sc2", "new"));
+  EXPECT_TRUE(std::filesystem::is_empty(dir.path()));
+}
+
+TEST(FileSystem, EnteringADirectoryIsOnlyTried) {
+  TempDir dir;
+  const std::string before = CurrentDirectory();
+  EXPECT_TRUE(CanEnterDirectory(dir.path()));
+  EXPECT_FALSE(CanEnterDirectory(dir / "missing"));
+  EXPECT_EQ(CurrentDirectory(), before);
+}
+
 TEST(FileSystem, EnsuringAFileCreatesItEmptyButNeverChangesOne) {
   TempDir dir;
   const std::string missing = dir / "new.sc2";

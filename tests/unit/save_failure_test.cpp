@@ -1,5 +1,6 @@
-// A save that fails part way: reported with the file that failed, and every
-// file it did not finish keeps its earlier bytes.
+// A save that fails part way: reported with the file that failed, and no
+// file changes, except that a base directory that cannot be entered keeps
+// the new launch file and demo list.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -212,14 +213,14 @@ const SaveFault kSaveFaults[] = {
     {"LaunchFolderReadOnly", LaunchFolderReadOnly, Failing::LaunchFile, After::Old, After::Old, After::Old},
     {"LaunchFileReadOnly", LaunchFileReadOnly, Failing::LaunchFile, After::Old, After::Old, After::Old},
     {"DiskFullAtLaunchFile", DiskFullAtLaunchFile, Failing::LaunchFile, After::Old, After::Old, After::Old},
-    {"DemoListFolderMissing", DemoListFolderMissing, Failing::DemoList, After::New, After::Old, After::Old},
-    {"DemoListIsADirectory", DemoListIsADirectory, Failing::DemoList, After::New, After::Old, After::Old},
-    {"DemoListReadOnly", DemoListReadOnly, Failing::DemoList, After::New, After::Old, After::Old},
-    {"DiskFullAtDemoList", DiskFullAtDemoList, Failing::DemoList, After::New, After::Old, After::Old},
+    {"DemoListFolderMissing", DemoListFolderMissing, Failing::DemoList, After::Old, After::Old, After::Old},
+    {"DemoListIsADirectory", DemoListIsADirectory, Failing::DemoList, After::Old, After::Old, After::Old},
+    {"DemoListReadOnly", DemoListReadOnly, Failing::DemoList, After::Old, After::Old, After::Old},
+    {"DiskFullAtDemoList", DiskFullAtDemoList, Failing::DemoList, After::Old, After::Old, After::Old},
     {"BaseDirectoryMissing", BaseDirectoryMissing, Failing::BaseDirectory, After::New, After::New, After::Old},
-    {"ScriptIsADirectory", ScriptIsADirectory, Failing::Script, After::New, After::New, After::Old},
-    {"ScriptReadOnly", ScriptReadOnly, Failing::Script, After::New, After::New, After::Old},
-    {"DiskFullAtScript", DiskFullAtScript, Failing::Script, After::New, After::New, After::Old},
+    {"ScriptIsADirectory", ScriptIsADirectory, Failing::Script, After::Old, After::Old, After::Old},
+    {"ScriptReadOnly", ScriptReadOnly, Failing::Script, After::Old, After::Old, After::Old},
+    {"DiskFullAtScript", DiskFullAtScript, Failing::Script, After::Old, After::Old, After::Old},
 };
 
 std::string FailingPath(const Scene& scene, Failing failing) {
@@ -245,7 +246,7 @@ void PrintTo(const SaveFault& row, std::ostream* out) { *out << row.name; }
 
 class SaveFailure : public ::testing::TestWithParam<SaveFault> {};
 
-TEST_P(SaveFailure, IsReportedWithItsFileAndKeepsEveryUnfinishedFile) {
+TEST_P(SaveFailure, IsReportedWithItsFileAndKeepsTheEarlierFiles) {
   const SaveFault& row = GetParam();
   Scene scene;
   const std::string skip = row.fault(scene);

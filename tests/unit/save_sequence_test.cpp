@@ -112,7 +112,7 @@ TEST(SaveSequence, AMissingBaseDirectoryKeepsTheOldScriptAndSaysWhichDirectory) 
   EXPECT_FALSE(std::filesystem::exists(folder + "/id1/Scrnsave.cfg"));
 }
 
-TEST(SaveSequence, StopsAtTheFirstFileItCannotWriteAndKeepsTheRest) {
+TEST(SaveSequence, AFileThatCannotBeWrittenChangesNoFile) {
   TempDir dir;
   const std::string folder = MakeGameFolder(dir, "quake2", "baseq2");
   WriteBytes(folder + "/baseq2/Scrnsave.cfg", "old script");
@@ -129,22 +129,28 @@ TEST(SaveSequence, StopsAtTheFirstFileItCannotWriteAndKeepsTheRest) {
   EXPECT_EQ(ReadBytes(folder + "/baseq2/Scrnsave.cfg"), "old script");
 
   SaveRequest listFails = RequestIn(dir, folder + "quake2.exe", "", kTwoDemos);
+  WriteBytes(listFails.launchFilePath, "old launch file");
   listFails.demoListFilePath = dir / "a directory";
   std::filesystem::create_directory(listFails.demoListFilePath);
   result = SaveConfiguration(listFails);
   EXPECT_EQ(result.status, SaveStatus::WriteFailed);
   EXPECT_EQ(result.path, listFails.demoListFilePath);
   EXPECT_TRUE(std::filesystem::is_directory(listFails.demoListFilePath));
+  EXPECT_EQ(ReadBytes(listFails.launchFilePath), "old launch file");
   EXPECT_EQ(ReadBytes(folder + "/baseq2/Scrnsave.cfg"), "old script");
 }
 
-TEST(SaveSequence, AScriptThatCannotBeWrittenIsReported) {
+TEST(SaveSequence, AScriptThatCannotBeWrittenIsReportedAndKeepsTheSettings) {
   TempDir dir;
   const std::string folder = MakeGameFolder(dir, "quake2", "baseq2/Scrnsave.cfg");
+  WriteBytes(dir / "q2scr.sc2", "old launch file");
+  WriteBytes(dir / "demos.sc2", "old demos");
   const SaveResult result = SaveConfiguration(RequestIn(dir, folder + "quake2.exe", "", kTwoDemos));
   EXPECT_EQ(result.status, SaveStatus::WriteFailed);
   EXPECT_EQ(result.path, folder + "/baseq2/Scrnsave.cfg");
   EXPECT_TRUE(std::filesystem::is_directory(folder + "/baseq2/Scrnsave.cfg"));
+  EXPECT_EQ(ReadBytes(dir / "q2scr.sc2"), "old launch file");
+  EXPECT_EQ(ReadBytes(dir / "demos.sc2"), "old demos");
 }
 
 }  // namespace

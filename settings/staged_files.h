@@ -1,0 +1,30 @@
+// Files written together: all staged first, then put in place one by one.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace kavrin {
+
+// Staging writes each new content beside its file; nothing visible changes
+// until Commit. Whatever is still staged when the object goes is removed.
+class StagedFiles {
+ public:
+  StagedFiles() = default;
+  ~StagedFiles();
+  StagedFiles(const StagedFiles&) = delete;
+  StagedFiles& operator=(const StagedFiles&) = delete;
+
+  // Writes `text` (in-memory line ends) as the next content of `path`.
+  // False when it cannot be written or `path` cannot be replaced.
+  bool Stage(const std::string& path, const std::string& text);
+
+  // Puts every staged file in place, in staging order. Returns "" or the
+  // path of the first file that could not be put in place.
+  std::string Commit();
+
+ private:
+  std::vector<std::string> staged_;
+};
+
+}  // namespace kavrin
