@@ -1,5 +1,7 @@
 // The demo and executable browse buttons, through the real open-file dialog.
 #include <gtest/gtest.h>
+#include <windows.h>
+#include <dlgs.h>
 
 #include "res/resource.h"
 #include "tests/unit/temp_dir.h"
@@ -17,7 +19,7 @@ using testing::WriteBytes;
 using Step = ModalScript::Step;
 
 // The file-name box of the open-file dialog: a combo box holding an edit.
-constexpr int kFileNameBox = 0x47c;
+constexpr int kFileNameBox = cmb13;
 // The text of a message box.
 constexpr int kMessageText = 0xFFFF;
 
