@@ -18,7 +18,8 @@ namespace {
 
 std::vector<Scenario> AllScenarios() {
   std::vector<Scenario> all;
-  for (auto area : {CommandLineScenarios, SettingsFileScenarios, GameKindScenarios, DialogScenarios}) {
+  for (auto area : {CommandLineScenarios, SettingsFileScenarios, GameKindScenarios, DialogScenarios,
+                     BadFileScenarios}) {
     for (Scenario& scenario : area()) all.push_back(std::move(scenario));
   }
   return all;

@@ -71,8 +71,17 @@ GameRecord ExpectOneGameStart() {
 
 void ExpectNoGameStart() {
   if (HappensWithin([] { return !ReadGameRecords(RecordsDir()).empty(); })) {
-    Fail("a game was started: " + ReadGameRecords(RecordsDir()).front().commandLine);
+    const std::string started = ReadGameRecords(RecordsDir()).front().commandLine;
+    Fail("a game was started: " + Visible(started.substr(0, 200)) + (started.size() > 200 ? "..." : ""));
   }
+}
+
+void ExpectQuietEnd(SaverProcess& saver, DWORD exitCode) {
+  bool showedWindow = false;
+  const std::optional<DWORD> code = saver.WaitForExitWatchingWindows(kPatience, &showedWindow);
+  Expect(code.has_value(), "the program did not end");
+  Expect(!showedWindow, "the program showed a window");
+  ExpectEqual(*code, exitCode, "exit code");
 }
 
 void ExpectFileBytes(const std::string& path, const std::string& expected) {

@@ -48,6 +48,10 @@ GameRecord ExpectOneGameStart();
 // Fails the scenario if the stand-in game records a start in a quiet spell.
 void ExpectNoGameStart();
 
+// Fails the scenario unless the saver ends with `exitCode` without a window
+// ever showing.
+void ExpectQuietEnd(SaverProcess& saver, DWORD exitCode);
+
 // Fails the scenario unless the file holds exactly these bytes.
 void ExpectFileBytes(const std::string& path, const std::string& expected);
 void ExpectNoFile(const std::string& path);

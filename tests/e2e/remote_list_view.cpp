@@ -2,23 +2,19 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
+
 #include "scenario.h"
 
 namespace kavrin {
-namespace {
 
-constexpr int kTextCapacity = 1024;
-constexpr SIZE_T kBlockSize = sizeof(LVITEMA) + kTextCapacity;
-
-}  // namespace
-
-RemoteListView::RemoteListView(HWND list) : list_(list) {
+RemoteListView::RemoteListView(HWND list, size_t textCapacity) : list_(list), textCapacity_(textCapacity) {
   DWORD processId = 0;
   GetWindowThreadProcessId(list, &processId);
   process_ = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, processId);
   if (!process_) Fail("cannot open the list's process");
   remote_ = static_cast<char*>(
-      VirtualAllocEx(process_, nullptr, kBlockSize, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE));
+      VirtualAllocEx(process_, nullptr, sizeof(LVITEMA) + textCapacity_, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE));
   if (!remote_) Fail("cannot allocate memory in the list's process");
 }
 
@@ -35,12 +31,12 @@ std::string RemoteListView::ItemText(int index) const {
   LVITEMA item = {};
   item.iSubItem = 0;
   item.pszText = remote_ + sizeof(LVITEMA);
-  item.cchTextMax = kTextCapacity;
+  item.cchTextMax = static_cast<int>(textCapacity_);
   WriteProcessMemory(process_, remote_, &item, sizeof(item), nullptr);
-  SendMessageA(list_, LVM_GETITEMTEXTA, index, reinterpret_cast<LPARAM>(remote_));
-  char text[kTextCapacity] = "";
-  ReadProcessMemory(process_, remote_ + sizeof(LVITEMA), text, kTextCapacity, nullptr);
-  text[kTextCapacity - 1] = '\0';
+  const LRESULT length = SendMessageA(list_, LVM_GETITEMTEXTA, index, reinterpret_cast<LPARAM>(remote_));
+  // The control copies at most cchTextMax - 1 characters and says how many.
+  std::string text(std::min<size_t>(length > 0 ? length : 0, textCapacity_ - 1), '\0');
+  ReadProcessMemory(process_, remote_ + sizeof(LVITEMA), &text[0], text.size(), nullptr);
   return text;
 }
 

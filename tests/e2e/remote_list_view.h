@@ -12,8 +12,9 @@ namespace kavrin {
 
 class RemoteListView {
  public:
-  // Fails the scenario when the owning process cannot be opened.
-  explicit RemoteListView(HWND list);
+  // Fails the scenario when the owning process cannot be opened. Item
+  // texts are read up to `textCapacity` - 1 characters.
+  explicit RemoteListView(HWND list, size_t textCapacity = 1024);
   ~RemoteListView();
   RemoteListView(const RemoteListView&) = delete;
   RemoteListView& operator=(const RemoteListView&) = delete;
@@ -30,6 +31,7 @@ class RemoteListView {
   void SetState(int index, UINT state) const;
 
   HWND list_;
+  size_t textCapacity_;
   HANDLE process_ = nullptr;
   char* remote_ = nullptr;  // an LVITEMA followed by its text buffer
 };

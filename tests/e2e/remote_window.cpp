@@ -1,5 +1,7 @@
 #include "remote_window.h"
 
+#include <algorithm>
+
 #include "scenario.h"
 
 namespace kavrin {
@@ -45,12 +47,16 @@ void WaitForWindowGone(HWND window, const std::string& what) {
 }
 
 std::string WindowText(HWND window) {
-  char text[4096] = "";
+  // Asked for its length first: a field may hold a line of any length.
+  DWORD_PTR length = 0;
+  SendMessageTimeoutA(window, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, 5000, &length);
+  std::vector<char> text(length + 1, '\0');
   // WM_GETTEXT rather than GetWindowText: the latter does not ask another
   // process's controls for their text.
-  SendMessageTimeoutA(window, WM_GETTEXT, sizeof(text), reinterpret_cast<LPARAM>(text),
-                      SMTO_ABORTIFHUNG, 5000, nullptr);
-  return text;
+  DWORD_PTR copied = 0;
+  SendMessageTimeoutA(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()),
+                      SMTO_ABORTIFHUNG, 5000, &copied);
+  return std::string(text.data(), std::min<size_t>(copied, length));
 }
 
 std::string ClassNameOf(HWND window) {

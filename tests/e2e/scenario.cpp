@@ -1,5 +1,6 @@
 #include "scenario.h"
 
+#include <algorithm>
 #include <cstdio>
 
 namespace kavrin {
@@ -12,7 +13,17 @@ void Expect(bool condition, const std::string& what) {
 
 void ExpectEqual(const std::string& actual, const std::string& expected, const std::string& what) {
   if (actual == expected) return;
-  Fail(what + ": got \"" + Visible(actual) + "\", want \"" + Visible(expected) + "\"");
+  // Long texts: where they part, not all of them.
+  constexpr size_t kShown = 160;
+  if (actual.size() <= kShown && expected.size() <= kShown) {
+    Fail(what + ": got \"" + Visible(actual) + "\", want \"" + Visible(expected) + "\"");
+  }
+  size_t at = 0;
+  while (at < actual.size() && at < expected.size() && actual[at] == expected[at]) ++at;
+  const size_t from = at < kShown / 4 ? 0 : at - kShown / 4;
+  Fail(what + ": got " + std::to_string(actual.size()) + " bytes, want " + std::to_string(expected.size()) +
+       "; from byte " + std::to_string(from) + " got \"" + Visible(actual.substr(std::min(from, actual.size()), kShown)) +
+       "\", want \"" + Visible(expected.substr(std::min(from, expected.size()), kShown)) + "\"");
 }
 
 void ExpectEqual(long long actual, long long expected, const std::string& what) {

@@ -17,7 +17,8 @@ struct ScenarioFailure : std::runtime_error {
 
 [[noreturn]] void Fail(const std::string& reason);
 void Expect(bool condition, const std::string& what);
-// Compares bytes; the reason shows both sides with line ends made visible.
+// Compares bytes; the reason shows both sides with line ends made visible
+// (for long texts: their sizes and where they part).
 void ExpectEqual(const std::string& actual, const std::string& expected, const std::string& what);
 void ExpectEqual(long long actual, long long expected, const std::string& what);
 

@@ -11,5 +11,6 @@ std::vector<Scenario> CommandLineScenarios();
 std::vector<Scenario> SettingsFileScenarios();
 std::vector<Scenario> GameKindScenarios();
 std::vector<Scenario> DialogScenarios();
+std::vector<Scenario> BadFileScenarios();
 
 }  // namespace kavrin

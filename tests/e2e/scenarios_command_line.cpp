@@ -29,15 +29,6 @@ void ExpectQuake2Started(const GameRecord& game) {
   ExpectEqual(game.showWindow, SW_SHOWMAXIMIZED, "game show command");
 }
 
-// Ends with `exitCode` without a window ever showing.
-void ExpectQuietEnd(SaverProcess& saver, DWORD exitCode) {
-  bool showedWindow = false;
-  const std::optional<DWORD> code = saver.WaitForExitWatchingWindows(kPatience, &showedWindow);
-  Expect(code.has_value(), "the program did not end");
-  Expect(!showedWindow, "the program showed a window");
-  ExpectEqual(*code, exitCode, "exit code");
-}
-
 void ExpectRunsGame(const std::string& commandLine) {
   PrepareQuake2Launch();
   auto saver = StartSaverRaw(commandLine);
