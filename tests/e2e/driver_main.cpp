@@ -19,7 +19,7 @@ namespace {
 std::vector<Scenario> AllScenarios() {
   std::vector<Scenario> all;
   for (auto area : {CommandLineScenarios, SettingsFileScenarios, GameKindScenarios, DialogScenarios,
-                     BadFileScenarios}) {
+                     BadFileScenarios, KilledSaveScenarios}) {
     for (Scenario& scenario : area()) all.push_back(std::move(scenario));
   }
   return all;

@@ -70,4 +70,9 @@ DWORD SaverProcess::ExitCode(DWORD timeoutMs) {
   return *code;
 }
 
+DWORD SaverProcess::Kill(UINT code) {
+  TerminateProcess(handle_, code);
+  return ExitCode(kPatience);
+}
+
 }  // namespace kavrin

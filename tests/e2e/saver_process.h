@@ -31,6 +31,11 @@ class SaverProcess {
   // The exit code; fails the scenario if the process does not end in time.
   DWORD ExitCode(DWORD timeoutMs);
 
+  // Ends the process at once with `code` (TerminateProcess) and waits for
+  // it. Returns the exit code it ended with: `code`, or its own if it had
+  // ended before.
+  DWORD Kill(UINT code);
+
  private:
   HANDLE handle_ = nullptr;
   DWORD id_ = 0;

@@ -12,5 +12,6 @@ std::vector<Scenario> SettingsFileScenarios();
 std::vector<Scenario> GameKindScenarios();
 std::vector<Scenario> DialogScenarios();
 std::vector<Scenario> BadFileScenarios();
+std::vector<Scenario> KilledSaveScenarios();
 
 }  // namespace kavrin
