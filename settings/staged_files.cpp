@@ -16,12 +16,12 @@ bool StagedFiles::Stage(const std::string& path, const std::string& text) {
 }
 
 std::string StagedFiles::Commit() {
-  std::string failed;
-  for (const std::string& path : staged_) {
-    if (failed.empty() && !CommitStagedFile(path)) failed = path;
+  // What failed and what comes after it stay staged, for the destructor.
+  while (!staged_.empty()) {
+    if (!CommitStagedFile(staged_.front())) return staged_.front();
+    staged_.erase(staged_.begin());
   }
-  if (failed.empty()) staged_.clear();
-  return failed;
+  return std::string();
 }
 
 }  // namespace kavrin

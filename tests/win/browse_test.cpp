@@ -11,6 +11,7 @@
 namespace kavrin {
 namespace {
 
+using testing::Do;
 using testing::FindThreadWindow;
 using testing::ModalScript;
 using testing::PostClick;
@@ -22,13 +23,6 @@ using Step = ModalScript::Step;
 constexpr int kFileNameBox = cmb13;
 // The text of a message box.
 constexpr int kMessageText = 0xFFFF;
-
-Step Do(std::function<void()> action) {
-  return [action] {
-    action();
-    return true;
-  };
-}
 
 class BrowseTest : public ::testing::Test {
  protected:

@@ -12,6 +12,7 @@
 namespace kavrin {
 namespace {
 
+using testing::Do;
 using testing::ModalScript;
 using testing::PostClick;
 using testing::ReadBytes;
@@ -21,13 +22,6 @@ using Step = ModalScript::Step;
 
 const char kThreeDemos[] = "c:\\demos\\one.dm2\r\nc:\\demos\\two.dm2\r\nc:\\demos\\three.dm2\r\n";
 const char kQuake2Launch[] = "c:\\games\\quake2\\\r\nquake2.exe\r\n-game ctf +exec Scrnsave.cfg \r\n";
-
-Step Do(std::function<void()> action) {
-  return [action] {
-    action();
-    return true;
-  };
-}
 
 std::string Text(HWND dialog, int id) { return GetItemText(dialog, id); }
 

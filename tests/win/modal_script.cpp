@@ -80,6 +80,13 @@ void EndThreadDialogs() {
   for (HWND hwnd : windows) EndDialog(hwnd, IDABORT);
 }
 
+ModalScript::Step Do(std::function<void()> action) {
+  return [action] {
+    action();
+    return true;
+  };
+}
+
 void PostClick(HWND dialog, int id) {
   PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
 }

@@ -41,6 +41,9 @@ class ModalScript {
   UINT_PTR timer_;
 };
 
+// A step that runs `action` once and is done.
+ModalScript::Step Do(std::function<void()> action);
+
 // A visible top-level window of this thread with exactly this caption;
 // null when there is none.
 HWND FindThreadWindow(const char* caption);
