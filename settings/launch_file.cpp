@@ -21,7 +21,8 @@ std::string TrimBlanks(const std::string& text) {
 std::string BuildArgumentLine(GameKind kind, const std::string& modDir) {
   switch (kind) {
     case Quake:
-      // The mod goes in even when empty, which leaves two blanks.
+      // Without a mod, "-game" would take "+exec" as the mod's name.
+      if (modDir.empty()) return kExec + std::string("\n");
       return "-game " + modDir + " " + kExec + "\n";
     case Hl:
       return "-toconsole +set game " + modDir + " " + kExec;

@@ -18,7 +18,9 @@ namespace kavrin {
 namespace {
 
 const char kExeFilter[] = "Executable files (.exe)|*.exe|Unreal Maps(.unr)|*.unr||";
-const char kDemoFilter[] = "Demo files (.dem; .dm2; .hd2; .dm3)|*.dem; *.dm2; *.hd2; *.dm3|";
+// The second entry reaches demos with other extensions, such as ".dm_68".
+const char kDemoFilter[] =
+    "Demo files (.dem; .dm2; .hd2; .dm3)|*.dem; *.dm2; *.hd2; *.dm3|All files (*.*)|*.*|";
 
 // Room for many full demo paths at once; selections that still do not fit
 // are reported, not dropped silently.

@@ -97,7 +97,7 @@ void MissingBaseDirectoryStopsBeforeScript() {
   ExpectEqual(box.icon, "error", "message box icon");
   ExpectEqual(saver->ExitCode(kPatience), 1, "exit code");
 
-  ExpectFileBytes(kLaunchFile, "C:\\games\\noid1\\\r\nglquake.exe\r\n-game  +exec Scrnsave.cfg \r\n");
+  ExpectFileBytes(kLaunchFile, "C:\\games\\noid1\\\r\nglquake.exe\r\n+exec Scrnsave.cfg \r\n");
   ExpectFileBytes(kDemoListFile, "C:\\demos\\one.dm2\r\nC:\\demos\\two.dm2\r\n");
   ExpectNoFile("C:\\games\\noid1\\id1\\Scrnsave.cfg");
   Expect(!DirectoryExists("C:\\games\\noid1\\id1"), "the missing base directory was created");

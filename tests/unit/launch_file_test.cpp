@@ -15,7 +15,7 @@ TEST(LaunchFile, WritesDirectoryLowercasedNameAndTheArgumentLineOfTheKind) {
       {"c:\\games\\quake2\\QUAKE2.EXE", "ctf",
        "c:\\games\\quake2\\\r\nquake2.exe\r\n+exec Scrnsave.cfg +set game ctf"},
       {"C:\\Quake\\GLQUAKE.EXE", "ctf", "C:\\Quake\\\r\nglquake.exe\r\n-game ctf +exec Scrnsave.cfg \r\n"},
-      {"C:\\Quake\\winquake", "", "C:\\Quake\\\r\nwinquake\r\n-game  +exec Scrnsave.cfg \r\n"},
+      {"C:\\Quake\\winquake", "", "C:\\Quake\\\r\nwinquake\r\n+exec Scrnsave.cfg \r\n"},
       {"c:\\hl\\hl.exe", "ctf", "c:\\hl\\\r\nhl.exe\r\n-toconsole +set game ctf +exec Scrnsave.cfg "},
       {"c:\\hl\\HL.exe", "", "c:\\hl\\\r\nhl.exe\r\n-toconsole +set game  +exec Scrnsave.cfg "},
       {"d:\\q3\\quake3.exe", "baseq3x", "d:\\q3\\\r\nquake3.exe\r\n+exec Scrnsave.cfg +set game baseq3x"},

@@ -106,7 +106,7 @@ TEST(SaveSequence, AMissingBaseDirectoryKeepsTheOldScriptAndSaysWhichDirectory) 
   EXPECT_EQ(result.ExitCode(), 1);
   EXPECT_EQ(result.path, folder + "/id1/");
   EXPECT_EQ(result.message, folder + "/id1/\nGame Directory Incorrect");
-  EXPECT_EQ(ReadBytes(dir / "q2scr.sc2"), folder + "\r\nglquake.exe\r\n-game  +exec Scrnsave.cfg \r\n");
+  EXPECT_EQ(ReadBytes(dir / "q2scr.sc2"), folder + "\r\nglquake.exe\r\n+exec Scrnsave.cfg \r\n");
   EXPECT_EQ(ReadBytes(dir / "demos.sc2"), kTwoDemosDisk);
   EXPECT_EQ(ReadBytes(folder + "/Scrnsave.cfg"), "old script");
   EXPECT_FALSE(std::filesystem::exists(folder + "/id1/Scrnsave.cfg"));

@@ -24,6 +24,16 @@ constexpr int kFileNameBox = cmb13;
 // The text of a message box.
 constexpr int kMessageText = 0xFFFF;
 
+std::vector<std::string> ComboTexts(HWND combo) {
+  std::vector<std::string> texts;
+  for (LRESULT i = 0; i < SendMessageA(combo, CB_GETCOUNT, 0, 0); ++i) {
+    std::string text(static_cast<size_t>(SendMessageA(combo, CB_GETLBTEXTLEN, i, 0)) + 1, '\0');
+    text.resize(static_cast<size_t>(SendMessageA(combo, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(&text[0]))));
+    texts.push_back(text);
+  }
+  return texts;
+}
+
 class BrowseTest : public ::testing::Test {
  protected:
   BrowseTest() {
@@ -118,10 +128,12 @@ TEST_F(BrowseTest, DemosBeyondAHundredAreLeftOutAndTheUserIsTold) {
 TEST_F(BrowseTest, CancellingTheDemoBrowseChangesNothing) {
   WriteBytes(demoFile, "c:\\old\\first.dm2\r\n");
   int countAfter = -1;
+  std::vector<std::string> fileTypes;
   Run({ListLoaded(), Do([this] { PostClick(dialog.hwnd(), IDC_BROWSE_DEMOS); }),
-       [] {
+       [&] {
          const HWND open = FindThreadWindow("Open");
          if (open == nullptr) return false;
+         fileTypes = ComboTexts(GetDlgItem(open, cmb1));
          PostClick(open, IDCANCEL);
          return true;
        },
@@ -131,6 +143,7 @@ TEST_F(BrowseTest, CancellingTheDemoBrowseChangesNothing) {
          EXPECT_EQ(GetItemText(dialog.hwnd(), IDC_DEMO_COUNT), "1");
        })});
   EXPECT_EQ(countAfter, 1);
+  EXPECT_EQ(fileTypes, (std::vector<std::string>{"Demo files (.dem; .dm2; .hd2; .dm3)", "All files (*.*)"}));
 }
 
 TEST_F(BrowseTest, ChosenExecutableReplacesTheFieldText) {
