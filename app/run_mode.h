@@ -3,8 +3,6 @@
 
 #include <string>
 
-#include "settings/launch_file.h"
-
 namespace kavrin {
 
 // Reads the launch file, enters the directory on its line 1 (an empty line
@@ -12,6 +10,6 @@ namespace kavrin {
 // executable on line 2 maximised with the parameters on line 3. Launches
 // nothing when the file cannot be read, names no executable, or names a
 // directory that cannot be entered. Returns whether the shell started it.
-bool RunGame(const std::string& launchFilePath = kLaunchFilePath);
+bool RunGame(const std::string& launchFilePath);
 
 }  // namespace kavrin

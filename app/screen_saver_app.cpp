@@ -3,6 +3,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include "app/find_settings_place.h"
 #include "app/run_mode.h"
 #include "app/switch_parser.h"
 #include "settings/save_sequence.h"
@@ -13,19 +14,19 @@ namespace kavrin {
 int ScreenSaverApp::InitInstance() {
   const SaverSwitch saverSwitch = ParseSwitch(GetCommandLineA());
   switch (saverSwitch.mode) {
-    case SaverMode::Run: RunGame(); return 0;
-    case SaverMode::Configure: return Configure();
+    case SaverMode::Run: RunGame(FindSettingsPlace().LaunchFile()); return 0;
+    case SaverMode::Configure: return Configure(FindSettingsPlace());
     default: return IdleExitCode(saverSwitch);
   }
 }
 
-int ScreenSaverApp::Configure() {
+int ScreenSaverApp::Configure(const SettingsPlace& place) {
   // The dialog template holds a list view, a common control. Registered
   // here, not at start-up: the other modes never load the common controls.
   INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_LISTVIEW_CLASSES};
   InitCommonControlsEx(&controls);
 
-  SaverConfigDialog dialog;
+  SaverConfigDialog dialog(nullptr, place);
   if (dialog.DoModal() != IDOK) return 0;
   const SaveResult saved = SaveConfiguration(dialog.MakeSaveRequest());
   if (saved.ExitCode() != 0) MessageBoxA(nullptr, saved.message.c_str(), "Kavrin", MB_OK | MB_ICONERROR);

@@ -1,6 +1,8 @@
 // The application object: reads the screen saver switch and performs its mode.
 #pragma once
 
+#include "settings/settings_place.h"
+
 namespace kavrin {
 
 class ScreenSaverApp {
@@ -11,8 +13,9 @@ class ScreenSaverApp {
   int InitInstance();
 
  private:
-  // The configuration dialog, then the save after OK.
-  int Configure();
+  // The configuration dialog on the settings in `place`, then the save
+  // after OK.
+  int Configure(const SettingsPlace& place);
 };
 
 }  // namespace kavrin

@@ -2,7 +2,9 @@
 # Checks that Kavrin.scr, stripped, is at most 200 KiB, imports only DLLs
 # that come with Windows, and loads nothing but kernel32 and the C runtime at
 # start (the rest is delay-loaded, so preview and the switch check stay as
-# cheap as an empty program). Ends with "size: N passed, M failed".
+# cheap as an empty program), and that its manifest asks to run as the
+# invoking user (without it Windows redirects refused writes into a copy no
+# game reads). Ends with "size: N passed, M failed".
 #   bench/check-size.sh PATH_TO_Kavrin.scr
 set -uo pipefail
 
@@ -24,7 +26,7 @@ report() {
 
 if [ ! -f "$scr" ]; then
   echo "check-size: $scr does not exist"
-  failed=3
+  failed=4
   report
 fi
 
@@ -81,6 +83,13 @@ if dump=$("$objdump_tool" -p "$stripped"); then
 else
   echo "FAIL: $objdump_tool could not read $scr"
   failed=$((failed + 2))
+fi
+
+if grep -aq 'requestedExecutionLevel level="asInvoker"' "$scr"; then
+  passed=$((passed + 1))
+else
+  echo "FAIL: the manifest does not ask to run as the invoking user (asInvoker)"
+  failed=$((failed + 1))
 fi
 
 report

@@ -6,6 +6,7 @@
 
 namespace kavrin {
 
+constexpr const char* kDemoListFileName = "demos.sc2";
 constexpr const char* kDemoListFilePath = "c:/demos.sc2";
 
 // The most demos the dialog carries to a save.

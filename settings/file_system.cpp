@@ -2,11 +2,16 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <cstdlib>
+#include <string>
 
 #ifdef _WIN32
 #include <direct.h>
+#include <io.h>
+#include <process.h>
 #include <windows.h>
 #else
+#include <sys/stat.h>
 #include <unistd.h>
 #endif
 
@@ -15,15 +20,67 @@ namespace {
 
 const char kTempSuffix[] = ".kavrin-new";
 
-std::string StagedPath(const std::string& path) { return path + kTempSuffix; }
+int ProcessId() {
+#ifdef _WIN32
+  return _getpid();
+#else
+  return static_cast<int>(getpid());
+#endif
+}
 
-bool WriteWholeFile(const std::string& path, const std::string& bytes) {
+// Per process, so two saves running at once never write the same one.
+std::string StagedPath(const std::string& path) {
+  return path + "." + std::to_string(ProcessId()) + kTempSuffix;
+}
+
+enum class PathKind { Missing, File, Directory };
+
+PathKind KindOf(const std::string& path) {
+#ifdef _WIN32
+  const DWORD attributes = GetFileAttributesA(path.c_str());
+  if (attributes == INVALID_FILE_ATTRIBUTES) return PathKind::Missing;
+  return (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0 ? PathKind::Directory : PathKind::File;
+#else
+  struct stat info;
+  if (stat(path.c_str(), &info) != 0) return PathKind::Missing;
+  return S_ISDIR(info.st_mode) ? PathKind::Directory : PathKind::File;
+#endif
+}
+
+bool IsDirectory(const std::string& path) { return KindOf(path) == PathKind::Directory; }
+
+// Right after a failed fopen: did the system refuse this account?
+bool AccessWasDenied() {
+#ifdef _WIN32
+  // errno is EACCES for a file another program holds open, too.
+  return errno == EACCES && _doserrno == ERROR_ACCESS_DENIED;
+#else
+  return errno == EACCES || errno == EPERM;
+#endif
+}
+
+WriteFault FaultOfFailedOpen(const std::string& path) {
+  if (!AccessWasDenied()) return WriteFault::Other;
+  // Windows refuses to open a directory as a file in the same words.
+  return IsDirectory(path) ? WriteFault::Other : WriteFault::AccessDenied;
+}
+
+// Until this returns, the bytes may sit in a cache a power cut loses.
+bool SyncToDisk(std::FILE* file) {
+#ifdef _WIN32
+  return _commit(_fileno(file)) == 0;
+#else
+  return fsync(fileno(file)) == 0;
+#endif
+}
+
+WriteFault WriteWholeFile(const std::string& path, const std::string& bytes) {
   std::FILE* file = std::fopen(path.c_str(), "wb");
-  if (file == nullptr) return false;
+  if (file == nullptr) return FaultOfFailedOpen(path);
   const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
-  const bool flushed = std::fflush(file) == 0;
+  const bool synced = std::fflush(file) == 0 && SyncToDisk(file);
   const bool closed = std::fclose(file) == 0;
-  return written && flushed && closed;
+  return written && synced && closed ? WriteFault::None : WriteFault::Other;
 }
 
 bool MoveOver(const std::string& from, const std::string& to) {
@@ -37,13 +94,13 @@ bool MoveOver(const std::string& from, const std::string& to) {
 // A missing file can be created; one that exists must open for writing
 // (without being truncated). Directories and write-protected files fail
 // here rather than half way through a save.
-bool CanReplace(const std::string& path) {
+WriteFault ReplaceFault(const std::string& path) {
   errno = 0;
   if (std::FILE* existing = std::fopen(path.c_str(), "r+b")) {
     std::fclose(existing);
-    return true;
+    return WriteFault::None;
   }
-  return errno == ENOENT;
+  return errno == ENOENT ? WriteFault::None : FaultOfFailedOpen(path);
 }
 
 }  // namespace
@@ -61,10 +118,13 @@ std::optional<std::string> ReadFileBytes(const std::string& path) {
   return bytes;
 }
 
-bool StageFileContent(const std::string& path, const std::string& bytes) {
-  if (CanReplace(path) && WriteWholeFile(StagedPath(path), bytes)) return true;
-  DiscardStagedFile(path);
-  return false;
+bool IsFile(const std::string& path) { return KindOf(path) == PathKind::File; }
+
+WriteFault StageFileContent(const std::string& path, const std::string& bytes) {
+  WriteFault fault = ReplaceFault(path);
+  if (fault == WriteFault::None) fault = WriteWholeFile(StagedPath(path), bytes);
+  if (fault != WriteFault::None) DiscardStagedFile(path);
+  return fault;
 }
 
 bool CommitStagedFile(const std::string& path) { return MoveOver(StagedPath(path), path); }
@@ -72,7 +132,7 @@ bool CommitStagedFile(const std::string& path) { return MoveOver(StagedPath(path
 void DiscardStagedFile(const std::string& path) { std::remove(StagedPath(path).c_str()); }
 
 bool ReplaceFileContent(const std::string& path, const std::string& bytes) {
-  if (StageFileContent(path, bytes) && CommitStagedFile(path)) return true;
+  if (StageFileContent(path, bytes) == WriteFault::None && CommitStagedFile(path)) return true;
   DiscardStagedFile(path);
   return false;
 }
@@ -82,6 +142,15 @@ bool EnsureFileExists(const std::string& path) {
   // Append mode creates a missing file and never truncates one that exists.
   if (std::FILE* created = std::fopen(path.c_str(), "ab")) std::fclose(created);
   return ReadFileBytes(path).has_value();
+}
+
+bool MakeDirectory(const std::string& path) {
+#ifdef _WIN32
+  _mkdir(path.c_str());
+#else
+  mkdir(path.c_str(), 0777);
+#endif
+  return IsDirectory(path);
 }
 
 bool ChangeDirectory(const std::string& path) {

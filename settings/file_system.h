@@ -6,17 +6,27 @@
 
 namespace kavrin {
 
+// Why a file could not be written.
+enum class WriteFault {
+  None,
+  AccessDenied,  // the system does not let this account write there
+  Other,         // a directory in the way, a missing folder, a full disk...
+};
+
 // The whole file as bytes; nullopt when it cannot be opened or read.
 std::optional<std::string> ReadFileBytes(const std::string& path);
 
-// Writes the bytes whole to a temporary file beside `path` and checks that
-// `path` itself can be replaced (it is no directory and not write-protected).
-// `path` does not change yet. Returns false, leaving nothing behind, on any
-// failure.
-bool StageFileContent(const std::string& path, const std::string& bytes);
+// Whether `path` names an existing file (not a directory).
+bool IsFile(const std::string& path);
 
-// Puts the staged content in place of `path` in one step, so `path` holds
-// either its old or its new content, never a mix.
+// Writes the bytes whole and flushed to the disk into a temporary file of
+// this process beside `path`, and checks that `path` itself can be replaced
+// (it is no directory and not write-protected). `path` does not change yet.
+// On any failure leaves nothing behind and says why.
+WriteFault StageFileContent(const std::string& path, const std::string& bytes);
+
+// Puts this process's staged content in place of `path` in one step, so
+// `path` holds either its old or its new content, never a mix.
 bool CommitStagedFile(const std::string& path);
 
 // Removes a staged content that will not be committed.
@@ -29,6 +39,9 @@ bool ReplaceFileContent(const std::string& path, const std::string& bytes);
 // Creates an empty file when none can be opened for reading. Never changes
 // an existing file. Returns whether the file can be read afterwards.
 bool EnsureFileExists(const std::string& path);
+
+// Creates one folder; true when it exists afterwards.
+bool MakeDirectory(const std::string& path);
 
 // Changes the process's working directory; false when it cannot be entered.
 bool ChangeDirectory(const std::string& path);

@@ -7,6 +7,7 @@
 
 namespace kavrin {
 
+constexpr const char* kLaunchFileName = "q2scr.sc2";
 constexpr const char* kLaunchFilePath = "c:/q2scr.sc2";
 
 // The file's text (in-memory line ends) for the executable and mod the user

@@ -4,22 +4,43 @@
 #include "settings/file_system.h"
 #include "settings/game_kind.h"
 #include "settings/game_script.h"
+#include "settings/settings_place.h"
 #include "settings/staged_files.h"
 
 namespace kavrin {
 namespace {
 
+const char kCouldNotWrite[] = "Could not write this file. Its earlier content is unchanged.";
+const char kAccountRefused[] =
+    "Could not write this file: Windows does not let this account write in that folder. "
+    "Choose a game folder this account may write to, or run the configuration as administrator. "
+    "Its earlier content is unchanged.";
+
 SaveResult Failure(SaveStatus status, const std::string& path, const char* what) {
   return {status, path, path + "\n" + what};
 }
 
-SaveResult WriteFailure(const std::string& path) {
-  return Failure(SaveStatus::WriteFailed, path, "Could not write this file. Its earlier content is unchanged.");
+SaveResult WriteFailure(const std::string& path, WriteFault fault) {
+  return Failure(SaveStatus::WriteFailed, path, fault == WriteFault::AccessDenied ? kAccountRefused : kCouldNotWrite);
 }
 
 SaveResult CommitAll(StagedFiles& files) {
   const std::string failed = files.Commit();
-  return failed.empty() ? SaveResult{} : WriteFailure(failed);
+  return failed.empty() ? SaveResult{} : WriteFailure(failed, WriteFault::Other);
+}
+
+struct Refusal {
+  WriteFault fault = WriteFault::None;
+  std::string path;
+};
+
+Refusal StageSettingsFiles(StagedFiles& files, const SaveRequest& request, const std::string& launchFilePath,
+                           const std::string& demoListFilePath) {
+  WriteFault fault = files.Stage(launchFilePath, BuildLaunchFileText(request.exePath, request.modDir));
+  if (fault != WriteFault::None) return {fault, launchFilePath};
+  fault = files.Stage(demoListFilePath, BuildDemoListText(request.demos));
+  if (fault != WriteFault::None) return {fault, demoListFilePath};
+  return {};
 }
 
 }  // namespace
@@ -28,12 +49,15 @@ SaveResult SaveConfiguration(const SaveRequest& request) {
   // Every file is written in full beside its old self before any of them
   // replaces the old one, so a file that cannot be written changes nothing.
   StagedFiles files;
-  if (!files.Stage(request.launchFilePath, BuildLaunchFileText(request.exePath, request.modDir))) {
-    return WriteFailure(request.launchFilePath);
+  Refusal refused = StageSettingsFiles(files, request, request.launchFilePath, request.demoListFilePath);
+  if (FallsBack(refused.fault, request.fallbackFolder)) {
+    // Both files move together: one settings place, never half of each.
+    files.Discard();
+    MakeDirectory(request.fallbackFolder);
+    const SettingsPlace fallback{request.fallbackFolder, ""};
+    refused = StageSettingsFiles(files, request, fallback.LaunchFile(), fallback.DemoListFile());
   }
-  if (!files.Stage(request.demoListFilePath, BuildDemoListText(request.demos))) {
-    return WriteFailure(request.demoListFilePath);
-  }
+  if (refused.fault != WriteFault::None) return WriteFailure(refused.path, refused.fault);
 
   const GameKind kind = ClassifyExeName(LowerCase(ExeName(request.exePath)));
   if (!HasGameScript(kind)) return CommitAll(files);
@@ -48,7 +72,8 @@ SaveResult SaveConfiguration(const SaveRequest& request) {
     return Failure(SaveStatus::GameDirectoryIncorrect, baseDirectory, "Game Directory Incorrect");
   }
   const std::string scriptPath = baseDirectory + kGameScriptName;
-  if (!files.Stage(scriptPath, BuildGameScript(kind, request.demos))) return WriteFailure(scriptPath);
+  const WriteFault fault = files.Stage(scriptPath, BuildGameScript(kind, request.demos));
+  if (fault != WriteFault::None) return WriteFailure(scriptPath, fault);
   return CommitAll(files);
 }
 

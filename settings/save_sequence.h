@@ -15,6 +15,9 @@ struct SaveRequest {
   std::vector<std::string> demos;  // at most kMaxDemos, in list order
   std::string launchFilePath = kLaunchFilePath;
   std::string demoListFilePath = kDemoListFilePath;
+  // Where both settings files go instead when the account may not write
+  // either of theirs; "" for nowhere (the save then fails).
+  std::string fallbackFolder;
 };
 
 enum class SaveStatus {
@@ -33,9 +36,11 @@ struct SaveResult {
 };
 
 // Writes the launch file, the demo list file and, for a known game, the
-// script in the game's base directory. All of them are written in full
-// before any replaces its old content, so a file that cannot be written
-// leaves all three as they were. A base directory that cannot be entered
+// script in the game's base directory. Settings files refused to this
+// account are written into the fallback folder (created if needed)
+// instead, both of them. All files are written in full before any
+// replaces its old content, so a file that cannot be written leaves all
+// three as they were. A base directory that cannot be entered
 // keeps the new launch file and demo list and writes no script. The working
 // directory is left as it was found.
 SaveResult SaveConfiguration(const SaveRequest& request);

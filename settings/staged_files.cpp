@@ -5,14 +5,17 @@
 
 namespace kavrin {
 
-StagedFiles::~StagedFiles() {
-  for (const std::string& path : staged_) DiscardStagedFile(path);
+StagedFiles::~StagedFiles() { Discard(); }
+
+WriteFault StagedFiles::Stage(const std::string& path, const std::string& text) {
+  const WriteFault fault = StageFileContent(path, ToDiskText(text));
+  if (fault == WriteFault::None) staged_.push_back(path);
+  return fault;
 }
 
-bool StagedFiles::Stage(const std::string& path, const std::string& text) {
-  if (!StageFileContent(path, ToDiskText(text))) return false;
-  staged_.push_back(path);
-  return true;
+void StagedFiles::Discard() {
+  for (const std::string& path : staged_) DiscardStagedFile(path);
+  staged_.clear();
 }
 
 std::string StagedFiles::Commit() {

@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "settings/file_system.h"
+
 namespace kavrin {
 
 // Staging writes each new content beside its file; nothing visible changes
@@ -16,8 +18,11 @@ class StagedFiles {
   StagedFiles& operator=(const StagedFiles&) = delete;
 
   // Writes `text` (in-memory line ends) as the next content of `path`.
-  // False when it cannot be written or `path` cannot be replaced.
-  bool Stage(const std::string& path, const std::string& text);
+  // Says why when it cannot be written or `path` cannot be replaced.
+  WriteFault Stage(const std::string& path, const std::string& text);
+
+  // Removes everything staged so far; nothing visible changes.
+  void Discard();
 
   // Puts every staged file in place, in staging order. Returns "" or the
   // path of the first file that could not be put in place.

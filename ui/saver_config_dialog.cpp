@@ -6,8 +6,8 @@
 #include <stack>
 
 #include "res/resource.h"
-#include "settings/centred_icon.h"
-#include "settings/demo_room.h"
+#include "ui/centred_icon.h"
+#include "ui/demo_room.h"
 #include "settings/exe_path.h"
 #include "settings/file_system.h"
 #include "settings/game_script.h"
@@ -33,15 +33,16 @@ const char kTooManySelected[] =
 
 }  // namespace
 
-SaverConfigDialog::SaverConfigDialog(HWND parent, std::string launchFilePath, std::string demoListFilePath)
+SaverConfigDialog::SaverConfigDialog(HWND parent, SettingsPlace place)
     : Dialog(IDD_CONFIG, parent),
       m_hIcon(LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_APP))),
-      launchFilePath_(std::move(launchFilePath)),
-      demoListFilePath_(std::move(demoListFilePath)) {
-  EnsureFileExists(launchFilePath_);
-  EnsureFileExists(demoListFilePath_);
+      place_(std::move(place)) {
+  // Where the account may not create them (c:\ on current Windows), the
+  // first save puts them into the fallback folder.
+  EnsureFileExists(place_.LaunchFile());
+  EnsureFileExists(place_.DemoListFile());
   // A file that cannot be read even now leaves the fields empty.
-  if (const auto bytes = ReadFileBytes(launchFilePath_)) {
+  if (const auto bytes = ReadFileBytes(place_.LaunchFile())) {
     const LaunchFields fields = ReadLaunchFields(*bytes);
     m_exePath = fields.exePath;
     m_modDir = fields.modDir;
@@ -62,7 +63,7 @@ std::vector<std::string> SaverConfigDialog::Demos() const {
 }
 
 SaveRequest SaverConfigDialog::MakeSaveRequest() const {
-  return {m_exePath, m_modDir, Demos(), launchFilePath_, demoListFilePath_};
+  return {m_exePath, m_modDir, Demos(), place_.LaunchFile(), place_.DemoListFile(), place_.fallback};
 }
 
 void SaverConfigDialog::DoDataExchange(DataExchange& exchange) {
@@ -144,7 +145,7 @@ HICON SaverConfigDialog::OnQueryDragIcon() { return m_hIcon; }
 
 void SaverConfigDialog::LoadDemoList() {
   // An unreadable file leaves the list empty; later paints do not retry.
-  const auto bytes = ReadFileBytes(demoListFilePath_);
+  const auto bytes = ReadFileBytes(place_.DemoListFile());
   AppendDemos(bytes ? ReadDemoList(*bytes, kMaxDemos) : std::vector<std::string>());
   m_listLoaded = 1;
 }

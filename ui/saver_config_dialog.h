@@ -7,18 +7,18 @@
 #include "settings/demo_list_file.h"
 #include "settings/launch_file.h"
 #include "settings/save_sequence.h"
+#include "settings/settings_place.h"
 #include "win/dialog.h"
 #include "win/list_view.h"
 
 namespace kavrin {
 
-// Built before it runs: makes sure both settings files exist and reads the
-// executable path and mod back from the launch file. After DoModal returns
-// IDOK the members hold what the user chose, for the save.
+// Built before it runs: makes sure both settings files exist in `place` and
+// reads the executable path and mod back from the launch file. After DoModal
+// returns IDOK the members hold what the user chose, for the save.
 class SaverConfigDialog : public Dialog {
  public:
-  explicit SaverConfigDialog(HWND parent = nullptr, std::string launchFilePath = kLaunchFilePath,
-                             std::string demoListFilePath = kDemoListFilePath);
+  SaverConfigDialog(HWND parent, SettingsPlace place);
 
   std::string ExeDirectory() const;
   std::string ExeName() const;
@@ -26,7 +26,7 @@ class SaverConfigDialog : public Dialog {
   std::string BuildGameScript(int kind) const;
   // The first m_demoCount entries of m_demos (the count clamped to 0..100).
   std::vector<std::string> Demos() const;
-  // The members and the settings file paths, ready for SaveConfiguration.
+  // The members and the settings place, ready for SaveConfiguration.
   SaveRequest MakeSaveRequest() const;
 
   std::string m_demos[kMaxDemos];
@@ -61,8 +61,7 @@ class SaverConfigDialog : public Dialog {
   void AppendDemos(const std::vector<std::string>& paths);
   void Tell(const std::string& text, UINT icon);
 
-  std::string launchFilePath_;
-  std::string demoListFilePath_;
+  SettingsPlace place_;
 };
 
 }  // namespace kavrin

@@ -3,8 +3,8 @@
 #include <cderr.h>
 #include <commdlg.h>
 
-#include "settings/file_filter.h"
-#include "settings/selected_files.h"
+#include "win/file_filter.h"
+#include "win/selected_files.h"
 
 namespace kavrin {
 namespace {

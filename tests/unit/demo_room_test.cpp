@@ -1,4 +1,4 @@
-#include "settings/demo_room.h"
+#include "ui/demo_room.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "settings/file_filter.h"
+#include "win/file_filter.h"
 
 #include <gtest/gtest.h>
 

@@ -36,12 +36,12 @@ TEST(FileSystem, StagedContentShowsOnlyWhenCommitted) {
   TempDir dir;
   const std::string path = dir / "settings.sc2";
   WriteBytes(path, "old");
-  ASSERT_TRUE(StageFileContent(path, "new"));
+  ASSERT_EQ(StageFileContent(path, "new"), WriteFault::None);
   EXPECT_EQ(ReadBytes(path), "old");
   ASSERT_TRUE(CommitStagedFile(path));
   EXPECT_EQ(ReadBytes(path), "new");
 
-  ASSERT_TRUE(StageFileContent(path, "discarded"));
+  ASSERT_EQ(StageFileContent(path, "discarded"), WriteFault::None);
   DiscardStagedFile(path);
   EXPECT_EQ(ReadBytes(path), "new");
   EXPECT_FALSE(CommitStagedFile(path));
@@ -50,9 +50,22 @@ TEST(FileSystem, StagedContentShowsOnlyWhenCommitted) {
 
 TEST(FileSystem, StagingRefusesATargetThatCannotBeReplaced) {
   TempDir dir;
-  EXPECT_FALSE(StageFileContent(dir.path(), "new"));
-  EXPECT_FALSE(StageFileContent(dir / "missing/settings.sc2", "new"));
+  // Windows reports both as "access denied"; neither is a refused account.
+  EXPECT_EQ(StageFileContent(dir.path(), "new"), WriteFault::Other);
+  EXPECT_EQ(StageFileContent(dir / "missing/settings.sc2", "new"), WriteFault::Other);
   EXPECT_TRUE(std::filesystem::is_empty(dir.path()));
+}
+
+TEST(FileSystem, TwoProcessesStageTheSameFileApart) {
+  TempDir dir;
+  const std::string path = dir / "settings.sc2";
+  // What another process's save left staged under its own name.
+  const std::string other = path + ".1.kavrin-new";
+  WriteBytes(other, "other save");
+  ASSERT_EQ(StageFileContent(path, "ours"), WriteFault::None);
+  ASSERT_TRUE(CommitStagedFile(path));
+  EXPECT_EQ(ReadBytes(path), "ours");
+  EXPECT_EQ(ReadBytes(other), "other save");
 }
 
 TEST(FileSystem, EnteringADirectoryIsOnlyTried) {

@@ -205,21 +205,22 @@ struct SaveFault {
   Fault fault;
   Failing failing;
   After launchFile, demoList, script;
+  bool refused = false;  // the message says the account may not write there
 };
 
 const SaveFault kSaveFaults[] = {
     {"LaunchFolderMissing", LaunchFolderMissing, Failing::LaunchFile, After::Old, After::Old, After::Old},
     {"LaunchFileIsADirectory", LaunchFileIsADirectory, Failing::LaunchFile, After::Old, After::Old, After::Old},
-    {"LaunchFolderReadOnly", LaunchFolderReadOnly, Failing::LaunchFile, After::Old, After::Old, After::Old},
-    {"LaunchFileReadOnly", LaunchFileReadOnly, Failing::LaunchFile, After::Old, After::Old, After::Old},
+    {"LaunchFolderReadOnly", LaunchFolderReadOnly, Failing::LaunchFile, After::Old, After::Old, After::Old, true},
+    {"LaunchFileReadOnly", LaunchFileReadOnly, Failing::LaunchFile, After::Old, After::Old, After::Old, true},
     {"DiskFullAtLaunchFile", DiskFullAtLaunchFile, Failing::LaunchFile, After::Old, After::Old, After::Old},
     {"DemoListFolderMissing", DemoListFolderMissing, Failing::DemoList, After::Old, After::Old, After::Old},
     {"DemoListIsADirectory", DemoListIsADirectory, Failing::DemoList, After::Old, After::Old, After::Old},
-    {"DemoListReadOnly", DemoListReadOnly, Failing::DemoList, After::Old, After::Old, After::Old},
+    {"DemoListReadOnly", DemoListReadOnly, Failing::DemoList, After::Old, After::Old, After::Old, true},
     {"DiskFullAtDemoList", DiskFullAtDemoList, Failing::DemoList, After::Old, After::Old, After::Old},
     {"BaseDirectoryMissing", BaseDirectoryMissing, Failing::BaseDirectory, After::New, After::New, After::Old},
     {"ScriptIsADirectory", ScriptIsADirectory, Failing::Script, After::Old, After::Old, After::Old},
-    {"ScriptReadOnly", ScriptReadOnly, Failing::Script, After::Old, After::Old, After::Old},
+    {"ScriptReadOnly", ScriptReadOnly, Failing::Script, After::Old, After::Old, After::Old, true},
     {"DiskFullAtScript", DiskFullAtScript, Failing::Script, After::Old, After::Old, After::Old},
 };
 
@@ -266,6 +267,8 @@ TEST_P(SaveFailure, IsReportedWithItsFileAndKeepsTheEarlierFiles) {
   EXPECT_EQ(result.ExitCode(), 1);
   EXPECT_EQ(result.path, FailingPath(scene, row.failing));
   EXPECT_EQ(result.message.rfind(result.path + "\n", 0), 0u) << result.message;
+  EXPECT_EQ(result.message.find("does not let this account write") != std::string::npos, row.refused)
+      << result.message;
   EXPECT_EQ(Snapshot(scene.next.launchFilePath), row.launchFile == After::Old ? oldLaunchFile : scene.NewLaunchFile());
   EXPECT_EQ(Snapshot(scene.next.demoListFilePath), row.demoList == After::Old ? oldDemoList : scene.NewDemoList());
   EXPECT_EQ(Snapshot(scene.scriptPath), row.script == After::Old ? oldScript : scene.NewScript());
@@ -274,6 +277,34 @@ TEST_P(SaveFailure, IsReportedWithItsFileAndKeepsTheEarlierFiles) {
 
 INSTANTIATE_TEST_SUITE_P(Faults, SaveFailure, ::testing::ValuesIn(kSaveFaults),
                          [](const ::testing::TestParamInfo<SaveFault>& info) { return std::string(info.param.name); });
+
+TEST(SaveFailure, SettingsFilesRefusedToTheAccountBothGoToTheFallbackFolder) {
+  Scene scene;
+  const std::string skip = LaunchFolderReadOnly(scene);
+  if (!skip.empty()) GTEST_SKIP() << skip;
+  const std::string oldLaunchFile = ReadBytes(scene.next.launchFilePath);
+  const std::string oldDemoList = ReadBytes(scene.next.demoListFilePath);
+  const std::string fallback = scene.dir / "user" + "/";
+  scene.next.fallbackFolder = fallback;
+
+  ASSERT_EQ(SaveConfiguration(scene.next).status, SaveStatus::Saved);
+  EXPECT_EQ(ReadBytes(scene.next.launchFilePath), oldLaunchFile);
+  EXPECT_EQ(ReadBytes(scene.next.demoListFilePath), oldDemoList);
+  EXPECT_EQ(ReadBytes(fallback + kLaunchFileName), scene.NewLaunchFile());
+  EXPECT_EQ(ReadBytes(fallback + kDemoListFileName), scene.NewDemoList());
+  EXPECT_EQ(ReadBytes(scene.scriptPath), scene.NewScript());
+  EXPECT_TRUE(TemporaryFilesIn(scene.dir.path()).empty());
+}
+
+TEST(SaveFailure, ADirectoryInTheWayIsReportedNotMovedToTheFallbackFolder) {
+  Scene scene;
+  ReplaceWithDirectory(scene.next.demoListFilePath);
+  scene.next.fallbackFolder = scene.dir / "user" + "/";
+  const SaveResult result = SaveConfiguration(scene.next);
+  EXPECT_EQ(result.status, SaveStatus::WriteFailed);
+  EXPECT_EQ(result.path, scene.next.demoListFilePath);
+  EXPECT_FALSE(fs::exists(scene.next.fallbackFolder));
+}
 
 TEST(SaveFailure, TheNextSaveAfterAFailureWritesEverything) {
   Scene scene;

@@ -76,7 +76,7 @@ class AboutBoxTest : public ::testing::Test {
   }
 
   TempDir dir_;
-  SaverConfigDialog dialog_{nullptr, dir_ / "q2scr.sc2", dir_ / "demos.sc2"};
+  SaverConfigDialog dialog_{nullptr, {dir_ / "", ""}};
   HWND about_ = nullptr;
   int opened_ = 0;
 };

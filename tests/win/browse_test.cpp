@@ -70,8 +70,9 @@ class BrowseTest : public ::testing::Test {
   }
 
   TempDir dir;
-  std::string demoFile = dir / "demos.sc2";
-  SaverConfigDialog dialog{nullptr, dir / "q2scr.sc2", demoFile};
+  SettingsPlace place{dir / "", ""};
+  std::string demoFile = place.DemoListFile();
+  SaverConfigDialog dialog{nullptr, place};
 };
 
 TEST_F(BrowseTest, ChosenDemosAreAppendedAsFullPathsAfterTheList) {

@@ -46,12 +46,13 @@ class ConfigDialogTest : public ::testing::Test {
   }
 
   TempDir dir;
-  std::string launchFile = dir / "q2scr.sc2";
-  std::string demoFile = dir / "demos.sc2";
+  SettingsPlace place{dir / "", ""};
+  std::string launchFile = place.LaunchFile();
+  std::string demoFile = place.DemoListFile();
 };
 
 TEST_F(ConfigDialogTest, ConstructionCreatesMissingSettingsFilesEmpty) {
-  SaverConfigDialog dialog(nullptr, launchFile, demoFile);
+  SaverConfigDialog dialog(nullptr, place);
   EXPECT_EQ(ReadBytes(launchFile), "");
   EXPECT_EQ(ReadBytes(demoFile), "");
   EXPECT_EQ(dialog.m_exePath, "");
@@ -63,7 +64,7 @@ TEST_F(ConfigDialogTest, ConstructionCreatesMissingSettingsFilesEmpty) {
 TEST_F(ConfigDialogTest, ConstructionReadsFieldsAndLeavesFilesAsTheyWere) {
   WriteBytes(launchFile, kQuake2Launch);
   WriteBytes(demoFile, kThreeDemos);
-  SaverConfigDialog dialog(nullptr, launchFile, demoFile);
+  SaverConfigDialog dialog(nullptr, place);
   EXPECT_EQ(dialog.m_exePath, "c:\\games\\quake2\\quake2.exe");
   EXPECT_EQ(dialog.m_modDir, "ctf");
   EXPECT_EQ(ReadBytes(launchFile), kQuake2Launch);
@@ -74,7 +75,7 @@ TEST_F(ConfigDialogTest, UnreadableSettingsFilesGiveEmptyFieldsAndList) {
   // A folder in place of each file: it can be neither read nor created.
   std::filesystem::create_directory(launchFile);
   std::filesystem::create_directory(demoFile);
-  SaverConfigDialog dialog(nullptr, launchFile, demoFile);
+  SaverConfigDialog dialog(nullptr, place);
   int paintsAfterLoad = 0;
   Run(dialog, {ListLoaded(dialog), Do([&] {
                  EXPECT_EQ(Text(dialog.hwnd(), IDC_EXE_PATH), "");
@@ -89,7 +90,7 @@ TEST_F(ConfigDialogTest, UnreadableSettingsFilesGiveEmptyFieldsAndList) {
 
 TEST_F(ConfigDialogTest, ControlsShowTheLaunchFileFields) {
   WriteBytes(launchFile, kQuake2Launch);
-  SaverConfigDialog dialog(nullptr, launchFile, demoFile);
+  SaverConfigDialog dialog(nullptr, place);
   Run(dialog, {Do([&] {
         EXPECT_EQ(Text(dialog.hwnd(), IDC_EXE_PATH), "c:\\games\\quake2\\quake2.exe");
         EXPECT_EQ(Text(dialog.hwnd(), IDC_MOD_DIR), "ctf");
@@ -116,7 +117,7 @@ class InitProbe : public SaverConfigDialog {
 
 TEST_F(ConfigDialogTest, CountShowsZeroUntilTheFirstPaintLoadsTheList) {
   WriteBytes(demoFile, kThreeDemos);
-  InitProbe dialog(nullptr, launchFile, demoFile);
+  InitProbe dialog(nullptr, place);
   Run(dialog, {ListLoaded(dialog), Do([&] {
                  EXPECT_EQ(Text(dialog.hwnd(), IDC_DEMO_COUNT), "3");
                  PostClick(dialog.hwnd(), IDCANCEL);
@@ -127,7 +128,7 @@ TEST_F(ConfigDialogTest, CountShowsZeroUntilTheFirstPaintLoadsTheList) {
 
 TEST_F(ConfigDialogTest, ListLoadsAtTheFirstPaintAndNotOnLaterPaints) {
   WriteBytes(demoFile, kThreeDemos);
-  SaverConfigDialog dialog(nullptr, launchFile, demoFile);
+  SaverConfigDialog dialog(nullptr, place);
   const std::vector<std::string> three = {"c:\\demos\\one.dm2", "c:\\demos\\two.dm2", "c:\\demos\\three.dm2"};
   Run(dialog, {ListLoaded(dialog), Do([&] {
                  EXPECT_EQ(ListItems(dialog.m_demoList), three);
@@ -151,7 +152,7 @@ TEST_F(ConfigDialogTest, LoadTakesAtMostTheFirstHundredDemos) {
   std::string many;
   for (int i = 0; i < 105; ++i) many += "c:\\demos\\d" + std::to_string(i) + ".dm2\r\n";
   WriteBytes(demoFile, many);
-  SaverConfigDialog dialog(nullptr, launchFile, demoFile);
+  SaverConfigDialog dialog(nullptr, place);
   Run(dialog, {ListLoaded(dialog), Do([&] {
                  EXPECT_EQ(dialog.m_demoList.Count(), 100);
                  EXPECT_EQ(dialog.m_demoList.ItemText(99), "c:\\demos\\d99.dm2");
@@ -164,7 +165,7 @@ TEST_F(ConfigDialogTest, LoadTakesAtMostTheFirstHundredDemos) {
 
 TEST_F(ConfigDialogTest, RemoveDeletesEverySelectedEntry) {
   WriteBytes(demoFile, "c:\\d\\0.dm2\r\nc:\\d\\1.dm2\r\nc:\\d\\2.dm2\r\nc:\\d\\3.dm2\r\nc:\\d\\4.dm2\r\n");
-  SaverConfigDialog dialog(nullptr, launchFile, demoFile);
+  SaverConfigDialog dialog(nullptr, place);
   Run(dialog, {ListLoaded(dialog), Do([&] {
                  dialog.m_demoList.Select(1, true);
                  dialog.m_demoList.Select(3, true);
@@ -192,7 +193,7 @@ TEST_F(ConfigDialogTest, RemoveDeletesEverySelectedEntry) {
 
 TEST_F(ConfigDialogTest, AddStaysDisabled) {
   WriteBytes(demoFile, kThreeDemos);
-  SaverConfigDialog dialog(nullptr, launchFile, demoFile);
+  SaverConfigDialog dialog(nullptr, place);
   Run(dialog, {Do([&] { EXPECT_FALSE(IsWindowEnabled(GetDlgItem(dialog.hwnd(), IDC_ADD))); }), ListLoaded(dialog),
                Do([&] {
                  EXPECT_FALSE(IsWindowEnabled(GetDlgItem(dialog.hwnd(), IDC_ADD)));
@@ -207,7 +208,7 @@ TEST_F(ConfigDialogTest, OkCarriesTheControlsIntoTheMembersAndTheSaveWritesThree
   const std::string game = dir / "game";
   std::filesystem::create_directories(dir / "game\\baseq2");
   WriteBytes(demoFile, kThreeDemos);
-  SaverConfigDialog dialog(nullptr, launchFile, demoFile);
+  SaverConfigDialog dialog(nullptr, place);
   dialog.m_demos[3] = "stale";
   const INT_PTR result = Run(dialog, {ListLoaded(dialog), Do([&] {
                                         SetDlgItemTextA(dialog.hwnd(), IDC_EXE_PATH, (game + "\\QUAKE2.EXE").c_str());
@@ -244,7 +245,7 @@ TEST_F(ConfigDialogTest, CancelAndCloseCarryNothing) {
   for (const auto& c : cases) {
     WriteBytes(launchFile, kQuake2Launch);
     WriteBytes(demoFile, kThreeDemos);
-    SaverConfigDialog dialog(nullptr, launchFile, demoFile);
+    SaverConfigDialog dialog(nullptr, place);
     const INT_PTR result = Run(dialog, {ListLoaded(dialog), Do([&] {
                                           SetDlgItemTextA(dialog.hwnd(), IDC_EXE_PATH, "c:\\other\\hl.exe");
                                           SendMessageA(dialog.hwnd(), WM_COMMAND, MAKEWPARAM(IDC_REMOVE, BN_CLICKED), 0);
@@ -259,7 +260,7 @@ TEST_F(ConfigDialogTest, CancelAndCloseCarryNothing) {
 }
 
 TEST_F(ConfigDialogTest, WindowIconsAndDragIconAreTheProgramIcon) {
-  SaverConfigDialog dialog(nullptr, launchFile, demoFile);
+  SaverConfigDialog dialog(nullptr, place);
   ASSERT_NE(dialog.m_hIcon, nullptr);
   Run(dialog, {Do([&] {
         const HWND hwnd = dialog.hwnd();
@@ -279,7 +280,7 @@ LRESULT CALLBACK CountIconErase(HWND hwnd, UINT message, WPARAM wParam, LPARAM l
 }
 
 TEST_F(ConfigDialogTest, MinimisedPaintErasesTheIconBackgroundEveryTime) {
-  SaverConfigDialog dialog(nullptr, launchFile, demoFile);
+  SaverConfigDialog dialog(nullptr, place);
   int erased = 0;
   bool iconic = false;
   Run(dialog, {ListLoaded(dialog), Do([&] {

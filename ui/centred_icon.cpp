@@ -1,4 +1,4 @@
-#include "settings/centred_icon.h"
+#include "ui/centred_icon.h"
 
 namespace kavrin {
 

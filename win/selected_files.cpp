@@ -1,4 +1,4 @@
-#include "settings/selected_files.h"
+#include "win/selected_files.h"
 
 namespace kavrin {
 namespace {
