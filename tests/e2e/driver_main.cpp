@@ -1,8 +1,11 @@
 // The end-to-end driver: lists the scenarios or runs one of them.
 //
-//   e2e_driver list         one scenario name per line
-//   e2e_driver run NAME     runs it on a reset prefix; prints
-//                           "PASS NAME" or "FAIL NAME: reason"
+//   e2e_driver list          one scenario name per line
+//   e2e_driver run NAME      runs it on a reset prefix; prints
+//                            "PASS NAME" or "FAIL NAME: reason"
+//   e2e_driver prepare NAME  for a scenario with a preparing step: resets
+//                            the prefix and prepares it; `run` then runs it
+//                            on the prefix as prepared
 //
 // The suite script calls it once per scenario, so a scenario that hangs or
 // crashes cannot take the others with it.
@@ -19,7 +22,7 @@ namespace {
 std::vector<Scenario> AllScenarios() {
   std::vector<Scenario> all;
   for (auto area : {CommandLineScenarios, SettingsFileScenarios, GameKindScenarios, DialogScenarios,
-                     BadFileScenarios, KilledSaveScenarios}) {
+                     BadFileScenarios, KilledSaveScenarios, ReadOnlyRootScenarios}) {
     for (Scenario& scenario : area()) all.push_back(std::move(scenario));
   }
   return all;
@@ -30,25 +33,37 @@ int ListScenarios() {
   return 0;
 }
 
-int RunScenario(const Scenario& scenario) {
+// Runs one step; a failure is printed, a success only when `pass` is set.
+int RunStep(const Scenario& scenario, const std::function<void()>& step, bool pass) {
   std::string failure;
   try {
-    ResetPrefix();
-    scenario.run();
+    step();
   } catch (const std::exception& error) {
     failure = error.what();
   }
   if (failure.empty()) {
-    std::printf("PASS %s\n", scenario.name.c_str());
+    if (pass) std::printf("PASS %s\n", scenario.name.c_str());
     return 0;
   }
   std::printf("FAIL %s: %s\n", scenario.name.c_str(), failure.c_str());
   return 1;
 }
 
-int RunNamed(const char* name) {
+int RunScenario(const Scenario& scenario) {
+  if (scenario.prepare) return RunStep(scenario, [&] { UsePrefix(); scenario.run(); }, true);
+  return RunStep(scenario, [&] { ResetPrefix(); scenario.run(); }, true);
+}
+
+int PrepareScenario(const Scenario& scenario) {
+  return RunStep(scenario, [&] {
+    ResetPrefix();
+    if (scenario.prepare) scenario.prepare();
+  }, false);
+}
+
+int ForNamed(const char* name, int (*action)(const Scenario&)) {
   for (const Scenario& scenario : AllScenarios()) {
-    if (scenario.name == name) return RunScenario(scenario);
+    if (scenario.name == name) return action(scenario);
   }
   std::printf("FAIL %s: no such scenario\n", name);
   return 1;
@@ -60,7 +75,8 @@ int RunNamed(const char* name) {
 int main(int argc, char** argv) {
   std::setvbuf(stdout, nullptr, _IONBF, 0);
   if (argc == 2 && std::strcmp(argv[1], "list") == 0) return kavrin::ListScenarios();
-  if (argc == 3 && std::strcmp(argv[1], "run") == 0) return kavrin::RunNamed(argv[2]);
-  std::fprintf(stderr, "usage: e2e_driver list | run NAME\n");
+  if (argc == 3 && std::strcmp(argv[1], "run") == 0) return kavrin::ForNamed(argv[2], kavrin::RunScenario);
+  if (argc == 3 && std::strcmp(argv[1], "prepare") == 0) return kavrin::ForNamed(argv[2], kavrin::PrepareScenario);
+  std::fprintf(stderr, "usage: e2e_driver list | run NAME | prepare NAME\n");
   return 2;
 }

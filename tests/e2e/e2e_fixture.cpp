@@ -32,9 +32,16 @@ std::string WorkDir() { return "c:\\e2e\\work"; }
 std::string ArtifactsDir() { return "c:\\e2e\\artifacts"; }
 std::string RecordsDir() { return "c:\\e2e\\records"; }
 
+std::string UserSettingsFolder() {
+  char folder[MAX_PATH] = "";
+  GetEnvironmentVariableA("LOCALAPPDATA", folder, MAX_PATH);
+  return std::string(folder) + "\\Kavrin";
+}
+
 void ResetPrefix() {
   RemoveTree(kLaunchFile);
   RemoveTree(kDemoListFile);
+  RemoveTree(UserSettingsFolder());
   RemoveTree(kGamesRoot);
   RemoveTree(WorkDir());
   RemoveTree(RecordsDir());
@@ -42,8 +49,10 @@ void ResetPrefix() {
   MakeDirectories(RecordsDir());
   MakeDirectories(ArtifactsDir());
   CreateDemoFiles();
-  SetEnvironmentVariableA(kGameRecordDirVariable, RecordsDir().c_str());
+  UsePrefix();
 }
+
+void UsePrefix() { SetEnvironmentVariableA(kGameRecordDirVariable, RecordsDir().c_str()); }
 
 std::string InstallGame(const std::string& folder, const std::string& exeName, const std::string& baseDir) {
   const std::string exePath = folder + "\\" + exeName;

@@ -28,10 +28,15 @@ std::string SaverPath();     // Kavrin.scr in BinDir
 std::string WorkDir();       // the saver's working directory
 std::string ArtifactsDir();  // screenshots, collected by the suite
 std::string RecordsDir();    // where the stand-in game records its starts
+// The user's own settings folder.
+std::string UserSettingsFolder();
 
-// A clean state for one scenario: no settings files, no games, no records,
-// a fresh working directory and the demo files in place.
+// A clean state for one scenario: no settings files (in c:\ or the user's
+// folder), no games, no records, a fresh working directory and the demo
+// files in place.
 void ResetPrefix();
+// What a scenario needs of this process to run on a prefix as it stands.
+void UsePrefix();
 
 // Copies the stand-in game to `folder`\`exeName` and creates the base
 // directory below it unless `baseDir` is empty. Returns the game's path.

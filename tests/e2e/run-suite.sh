@@ -59,33 +59,92 @@ if [ ${#names[@]} -eq 0 ]; then
   exit 1
 fi
 
+# Scenarios of an account that may not create files in c:\ run as an
+# unprivileged user in a prefix of its own (root ignores permissions).
+mapfile -t user_names < <(printf '%s\n' "${names[@]}" | grep -E '^read-only-root/')
+mapfile -t names < <(printf '%s\n' "${names[@]}" | grep -vE '^read-only-root/')
+
 passed=0
 failed=0
 started=$SECONDS
-for name in "${names[@]}"; do
-  log=$logs/${name//\//_}.log
-  timeout "$scenario_limit" wine "$driver_win" run "$name" </dev/null >"$log" 2>&1
-  status=$?
+
+# Prints and counts the verdict of a driver run that ended with $2.
+record() {
+  local name=$1 status=$2 log=$3 line
   line=$(tr -d '\r' <"$log" | grep -E "^(PASS|FAIL) " | tail -n 1)
-  if [ $status -eq 124 ]; then
+  if [ "$status" -eq 124 ]; then
     line="FAIL $name: no result after ${scenario_limit} s"
-    # Whatever hung still runs in the prefix: start it afresh.
-    kavrin_wine_stop
-    kavrin_wine_start "$prefix"
   elif [ -z "$line" ]; then
     line="FAIL $name: the driver ended with $status and no result (see $log)"
-  elif [ $status -ne 0 ] && [[ $line == PASS* ]]; then
+  elif [ "$status" -ne 0 ] && [[ $line == PASS* ]]; then
     line="FAIL $name: the driver ended with $status"
   fi
   echo "$line"
   if [[ $line == PASS* ]]; then passed=$((passed + 1)); else failed=$((failed + 1)); fi
+}
+
+for name in "${names[@]}"; do
+  [ -n "$name" ] || continue
+  log=$logs/${name//\//_}.log
+  timeout "$scenario_limit" wine "$driver_win" run "$name" </dev/null >"$log" 2>&1
+  status=$?
+  record "$name" $status "$log"
+  if [ $status -eq 124 ]; then
+    # Whatever hung still runs in the prefix: start it afresh.
+    kavrin_wine_stop
+    kavrin_wine_start "$prefix"
+  fi
 done
+
+if [ -n "${user_names[0]:-}" ]; then
+  if [ "$(id -u)" -eq 0 ]; then
+    user=kavrin-e2e
+    id "$user" >/dev/null 2>&1 || useradd -m "$user"
+    user_home=$(getent passwd "$user" | cut -d: -f6)
+    as_user=(runuser -u "$user" --)
+  else
+    user_home=$build/e2e-user-home
+    mkdir -p "$user_home"
+    as_user=()
+  fi
+  user_prefix=$user_home/e2e-wineprefix
+  user_drive=$user_prefix/drive_c
+  user_wine=("${as_user[@]}" env HOME="$user_home" WINEPREFIX="$user_prefix" WINEARCH=win32 WINEDEBUG=-all
+             WINEDLLOVERRIDES="mscoree,mshtml=" DISPLAY="$DISPLAY")
+  start_user_wine() {
+    "${user_wine[@]}" wineserver -p </dev/null >/dev/null 2>&1
+    "${user_wine[@]}" wine cmd /c exit </dev/null >/dev/null 2>&1
+  }
+  [ -d "$user_drive" ] && chmod 755 "$user_drive"
+  rm -rf "$user_prefix"
+  cp "$root/scripts/wine-env.sh" "$user_home/kavrin-wine-env.sh"
+  "${user_wine[@]}" bash -c 'source "$HOME/kavrin-wine-env.sh" && kavrin_wine_prefix_init "$WINEPREFIX"'
+  # What the scenarios need below c:\ exists before c:\ is made read-only.
+  "${user_wine[@]}" mkdir -p "$user_drive/e2e/bin" "$user_drive/demos" "$user_drive/my demos"
+  cp "$saver" "$driver" "$game" "$user_drive/e2e/bin/"
+  start_user_wine
+  for name in "${user_names[@]}"; do
+    log=$logs/${name//\//_}.log
+    chmod 755 "$user_drive"
+    timeout "$scenario_limit" "${user_wine[@]}" wine "$driver_win" prepare "$name" </dev/null >"$log" 2>&1
+    chmod 555 "$user_drive"
+    timeout "$scenario_limit" "${user_wine[@]}" wine "$driver_win" run "$name" </dev/null >>"$log" 2>&1
+    status=$?
+    record "$name" $status "$log"
+    if [ $status -eq 124 ]; then
+      "${user_wine[@]}" wineserver -k >/dev/null 2>&1
+      start_user_wine
+    fi
+  done
+  chmod 755 "$user_drive"
+  "${user_wine[@]}" wineserver -k >/dev/null 2>&1
+fi
 
 for shot in "$prefix"/drive_c/e2e/artifacts/*.bmp; do
   [ -f "$shot" ] || continue
   convert "$shot" "$artifacts/$(basename "${shot%.bmp}").png" 2>/dev/null || cp "$shot" "$artifacts/"
 done
 
-echo "(e2e took $((SECONDS - started)) s for ${#names[@]} scenarios; logs in $logs)"
+echo "(e2e took $((SECONDS - started)) s for $((passed + failed)) scenarios; logs in $logs)"
 echo "e2e: $passed passed, $failed failed"
 [ "$failed" -eq 0 ]

@@ -40,6 +40,9 @@ bool HappensWithin(const std::function<bool()>& happened, DWORD spellMs = kQuiet
 struct Scenario {
   std::string name;
   std::function<void()> run;
+  // Set for scenarios whose c:\ the suite makes read-only: runs on the
+  // reset prefix before that, and `run` then finds the prefix as it left it.
+  std::function<void()> prepare = nullptr;
 };
 
 }  // namespace kavrin

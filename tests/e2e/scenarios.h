@@ -13,5 +13,6 @@ std::vector<Scenario> GameKindScenarios();
 std::vector<Scenario> DialogScenarios();
 std::vector<Scenario> BadFileScenarios();
 std::vector<Scenario> KilledSaveScenarios();
+std::vector<Scenario> ReadOnlyRootScenarios();
 
 }  // namespace kavrin

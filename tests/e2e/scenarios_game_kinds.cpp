@@ -89,6 +89,7 @@ void ExpectSavedFiles(const GameKindCase& row) {
     ExpectNoFile(std::string(row.folder) + "\\Scrnsave.cfg");
   }
   ExpectNoFile(WorkDir() + "\\Scrnsave.cfg");
+  Expect(!DirectoryExists(UserSettingsFolder()), "the save made the user's own settings folder");
 }
 
 void Configure(const GameKindCase& row) {
