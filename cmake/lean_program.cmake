@@ -35,5 +35,8 @@ function(kavrin_lean_program program)
         $<$<NOT:$<STREQUAL:$<TARGET_PROPERTY:NAME>,${program}>>:-fno-lto>)
     endif()
   endforeach()
-  target_link_options(${program} PRIVATE -Wl,--gc-sections $<${optimised}:-flto>)
+  # The link-time code generation takes unwind tables from the link line:
+  # with -g (RelWithDebInfo) it would emit them again.
+  target_link_options(${program} PRIVATE -Wl,--gc-sections
+    $<${optimised}:-flto -fno-asynchronous-unwind-tables>)
 endfunction()
