@@ -1,14 +1,17 @@
 #!/usr/bin/env bash
-# Checks that Kavrin.scr, stripped, is at most 200 KiB, imports only DLLs
-# that come with Windows, and loads nothing but kernel32 and the C runtime at
+# Checks that Kavrin.scr, stripped, is at most 48 KiB, imports only DLLs
+# that come with Windows, loads nothing but kernel32 and the C runtime at
 # start (the rest is delay-loaded, so preview and the switch check stay as
-# cheap as an empty program), and that its manifest asks to run as the
-# invoking user (without it Windows redirects refused writes into a copy no
-# game reads). Ends with "size: N passed, M failed".
+# cheap as an empty program), keeps its security flags: ASLR
+# (DYNAMIC_BASE), NX (NX_COMPAT) and a read-only .rdata, and that its
+# manifest asks to run as the invoking user (without it Windows redirects
+# refused writes into a copy no game reads). Ends with
+# "size: N passed, M failed".
 #   bench/check-size.sh PATH_TO_Kavrin.scr
 set -uo pipefail
 
-limit_bytes=$((200 * 1024))
+limit_kib=48
+limit_bytes=$((limit_kib * 1024))
 allowed_dlls=" kernel32.dll user32.dll gdi32.dll comctl32.dll comdlg32.dll shell32.dll advapi32.dll msvcrt.dll "
 startup_dlls=" kernel32.dll msvcrt.dll "
 runtime_probe=libgcc_s_dw2-1.dll
@@ -26,7 +29,7 @@ report() {
 
 if [ ! -f "$scr" ]; then
   echo "check-size: $scr does not exist"
-  failed=4
+  failed=5
   report
 fi
 
@@ -37,11 +40,11 @@ cp "$scr" "$stripped"
 
 if "$strip_tool" "$stripped"; then
   bytes=$(stat -c %s "$stripped")
-  echo "stripped size: $bytes bytes ($((bytes / 1024)) KiB), limit $limit_bytes bytes (200 KiB)"
+  echo "stripped size: $bytes bytes ($((bytes / 1024)) KiB), limit $limit_bytes bytes ($limit_kib KiB)"
   if [ "$bytes" -le "$limit_bytes" ]; then
     passed=$((passed + 1))
   else
-    echo "FAIL: stripped Kavrin.scr is larger than 200 KiB"
+    echo "FAIL: stripped Kavrin.scr is larger than $limit_kib KiB"
     failed=$((failed + 1))
   fi
 else
@@ -83,6 +86,29 @@ if dump=$("$objdump_tool" -p "$stripped"); then
 else
   echo "FAIL: $objdump_tool could not read $scr"
   failed=$((failed + 2))
+fi
+
+# Read from the file as given: strip would rewrite the section flags.
+if dump=$("$objdump_tool" -p -h "$scr"); then
+  # objdump lists each DllCharacteristics flag on a line of its own.
+  flags=$(sed -nE '/^DllCharacteristics/,/^[^[:space:]]/s/^[[:space:]]+([A-Z_]+)$/\1/p' <<<"$dump" | tr '\n' ' ')
+  flags=${flags% }
+  rdata=$(grep -A1 -E '^ +[0-9]+ \.rdata ' <<<"$dump" | tail -n 1 | tr -s ' ')
+  echo "DllCharacteristics: $flags; .rdata:$rdata"
+  missing=()
+  for flag in DYNAMIC_BASE NX_COMPAT; do
+    [[ " $flags " == *" $flag "* ]] || missing+=("$flag")
+  done
+  [[ "$rdata" == *READONLY* ]] || missing+=("read-only .rdata")
+  if [ ${#missing[@]} -eq 0 ]; then
+    passed=$((passed + 1))
+  else
+    echo "FAIL: lacks ${missing[*]}"
+    failed=$((failed + 1))
+  fi
+else
+  echo "FAIL: $objdump_tool could not read $scr"
+  failed=$((failed + 1))
 fi
 
 if grep -aq 'requestedExecutionLevel level="asInvoker"' "$scr"; then
