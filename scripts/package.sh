@@ -2,6 +2,11 @@
 # Builds the Windows release into dist/: Kavrin-<version>-win32.zip
 # (Kavrin.scr, README.txt, LICENSE.txt), Kavrin-<version>-setup.exe and
 # SHA256SUMS. The version is read from the version record in res/Kavrin.rc.
+#
+# Unsigned unless KAVRIN_SIGN holds a signing command that takes
+# "-in FILE -out FILE", e.g. "osslsigncode sign -pkcs12 cert.pfx -readpass
+# pass.txt -ts http://timestamp.example"; it signs Kavrin.scr before it is
+# packed and the setup after.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
@@ -9,6 +14,13 @@ cd "$root"
 bash scripts/setup.sh
 version=$(bash scripts/version.sh)
 numeric=$(bash scripts/version.sh --numeric)
+
+sign() {
+  [ -n "${KAVRIN_SIGN:-}" ] || return 0
+  # Word-split on purpose: the command and its options.
+  $KAVRIN_SIGN -in "$1" -out "$1.signed"
+  mv "$1.signed" "$1"
+}
 
 # A build of its own without the tests: a clean checkout needs only the program.
 build=$root/build/release
@@ -21,6 +33,7 @@ stage=$build/stage
 rm -rf "$stage"
 mkdir -p "$stage"
 cp "$build/Kavrin.scr" "$stage/"
+sign "$stage/Kavrin.scr"
 sed -e "s/@VERSION@/$version/g" -e 's/\r*$/\r/' package/README.txt >"$stage/README.txt"
 sed -e 's/\r*$/\r/' LICENSE >"$stage/LICENSE.txt"
 
@@ -32,6 +45,7 @@ mkdir -p "$dist"
 (cd "$stage" && cmake -E tar cf "$dist/$zip" --format=zip Kavrin.scr README.txt LICENSE.txt)
 makensis -V2 -DVERSION="$version" -DVERSION_NUMERIC="$numeric" -DSTAGE="$stage" \
   -DICON="$root/res/Kavrin.ico" -DOUTFILE="$dist/$setup" package/Kavrin.nsi
+sign "$dist/$setup"
 (cd "$dist" && sha256sum "$zip" "$setup" >SHA256SUMS)
 
 echo "package: Kavrin $version in $dist:"
