@@ -2,7 +2,8 @@
 # Builds Kavrin.scr if needed and opens it under Wine; arguments go to the
 # program (default "/c", the configuration dialog). The Wine prefix is
 # build/wineprefix-run, so its c:\ holds the settings files Kavrin writes.
-# Without a display it runs on a virtual one and saves a screenshot.
+# Without a display it runs on a virtual one, saves a screenshot, closes the
+# window and ends with 0.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
@@ -21,9 +22,29 @@ if [ -n "${DISPLAY:-}" ]; then
 else
   kavrin_wine_start "$root/build/wineprefix-run"
   trap kavrin_wine_stop EXIT
-  echo "No display: Kavrin runs on the virtual display $DISPLAY; a screenshot goes to build/run-screenshot.png."
-  wine build/win32/Kavrin.scr "${args[@]}" &
-  sleep 4
-  import -window root build/run-screenshot.png || true
-  wait
+  shot=$root/build/run-screenshot.png
+  echo "No display: Kavrin runs on the virtual display $DISPLAY."
+  wine build/win32/Kavrin.scr "${args[@]}" </dev/null &
+  saver=$!
+  # Its first visible window, or none if the program ends before showing one.
+  window=
+  for _ in $(seq 60); do
+    window=$(xdotool search --onlyvisible --classname '^kavrin\.scr$' 2>/dev/null | head -n 1 || true)
+    [ -n "$window" ] || ! kill -0 "$saver" 2>/dev/null && break
+    sleep 0.5
+  done
+  sleep 1 # let it finish drawing
+  import -window root "$shot"
+  echo "Screenshot: $shot"
+  if [ -z "$window" ]; then
+    wait "$saver"
+    exit
+  fi
+  # Escape is Cancel: nothing is saved. What still runs then ends with the prefix.
+  xdotool windowfocus --sync "$window" key Escape 2>/dev/null
+  if timeout 20 tail --pid="$saver" -f /dev/null; then
+    echo "Closed it again."
+  else
+    echo "It did not close on Escape; stopping it."
+  fi
 fi

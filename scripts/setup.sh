@@ -7,7 +7,7 @@ packages=(
   cmake ninja-build g++ googletest libgtest-dev libbenchmark-dev
   clang libclang-rt-14-dev
   g++-mingw-w64-i686 gcc-mingw-w64-i686 binutils-mingw-w64-i686 mingw-w64-i686-dev
-  wine wine32:i386 wine64
+  wine wine32:i386 wine64 fonts-wine nsis
   xvfb xauth xdotool imagemagick x11-utils time
 )
 

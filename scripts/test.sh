@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds everything and runs every test: the core
 # natively, the Windows build under Wine on a virtual display, the
-# end-to-end suite, a short fuzzing pass and the size and import check.
+# end-to-end suite, a short fuzzing pass, the size and import check, then
+# builds the release and installs it under Wine.
 # Ends with one line: "tests: N passed, M failed".
 set -uo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -57,6 +58,9 @@ kavrin_wine_stop
 [ -x tests/e2e/run-suite.sh ] && run_stage e2e tests/e2e/run-suite.sh build/win32
 [ -x tests/fuzz/run.sh ] && run_stage fuzz tests/fuzz/run.sh 10
 [ -x bench/check-size.sh ] && run_stage size bench/check-size.sh build/win32/Kavrin.scr
+# The release last: a setup that cannot be built or installed fails the run.
+run_stage package tests/release/package-check.sh
+run_stage install tests/release/install-check.sh
 
 echo "tests: $passed passed, $failed failed"
 [ "$failed" -eq 0 ]

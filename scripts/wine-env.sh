@@ -3,9 +3,25 @@
 #   kavrin_wine_stop           stop both again
 # Exports WINEPREFIX, WINEARCH, WINEDEBUG, WINEDLLOVERRIDES and DISPLAY.
 
+# Debian's Wine 8 never reads /usr/share/wine/fonts, where fonts-wine puts
+# its fonts, and fontconfig does not list that folder either. Without
+# Marlett, caption buttons, scroll arrows and check marks are drawn as
+# letters ("r" for the close box). Fonts in the prefix's Fonts folder are
+# always loaded.
+kavrin_wine_fonts() {
+  local fonts=$1/drive_c/windows/Fonts
+  [ -f /usr/share/wine/fonts/marlett.ttf ] || return 0
+  [ -f "$fonts/marlett.ttf" ] && return 0
+  mkdir -p "$fonts"
+  cp /usr/share/wine/fonts/marlett.ttf "$fonts/"
+}
+
 kavrin_wine_prefix_init() {
   local prefix=$1
-  [ -f "$prefix/.kavrin-ready" ] && return 0
+  if [ -f "$prefix/.kavrin-ready" ]; then
+    kavrin_wine_fonts "$prefix"
+    return 0
+  fi
   rm -rf "$prefix"
   mkdir -p "$prefix"
   WINEPREFIX=$prefix wineboot -i >/dev/null 2>&1
@@ -33,6 +49,7 @@ REG
   WINEPREFIX=$prefix wine regedit /S "$reg" >/dev/null 2>&1
   rm -f "$reg"
   WINEPREFIX=$prefix wineserver -w
+  kavrin_wine_fonts "$prefix"
   touch "$prefix/.kavrin-ready"
 }
 
