@@ -59,8 +59,7 @@ kavrin_wine_stop
 [ -x tests/fuzz/run.sh ] && run_stage fuzz tests/fuzz/run.sh 10
 [ -x bench/check-size.sh ] && run_stage size bench/check-size.sh build/win32/Kavrin.scr
 # The release last: a setup that cannot be built or installed fails the run.
-run_stage package tests/release/package-check.sh
-run_stage install tests/release/install-check.sh
+run_stage release tests/release/release-check.sh
 
 echo "tests: $passed passed, $failed failed"
 [ "$failed" -eq 0 ]

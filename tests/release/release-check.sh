@@ -1,18 +1,15 @@
 #!/usr/bin/env bash
-# The setup end to end under Wine, in a prefix of its own: a silent install
-# puts Kavrin.scr into the system folder, registers the uninstaller with the
-# version of the version record and chooses Kavrin; the installed program
-# opens its dialog; a silent uninstall takes all of it away again but keeps
-# the user's settings file. Prints PASS/FAIL lines and "install: N passed,
-# M failed". Needs dist/ from scripts/package.sh.
+# The release end to end. scripts/package.sh builds it: both files named
+# after the version record, checksums that verify, the zip's three files
+# with CR LF text for Windows users. Then, under Wine in a prefix of its
+# own, a silent install puts Kavrin.scr into the system folder, registers
+# the uninstaller with that version and chooses Kavrin; the installed
+# program opens its dialog; a silent uninstall takes all of it away again
+# but keeps the user's settings file. Prints PASS/FAIL lines and
+# "release: N passed, M failed".
 set -uo pipefail
 root=$(cd "$(dirname "$0")/../.." && pwd)
 cd "$root"
-
-version=$(bash scripts/version.sh)
-setup=$root/dist/Kavrin-$version-setup.exe
-uninst_key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Kavrin'
-desktop_key='HKCU\Control Panel\Desktop'
 
 passed=0
 failed=0
@@ -28,10 +25,37 @@ check() {
   fi
 }
 finish() {
-  echo "install: $passed passed, $failed failed"
+  echo "release: $passed passed, $failed failed"
   [ "$failed" -eq 0 ]
   exit
 }
+
+# Every line of the file ends in CR LF.
+crlf_only() {
+  [ -s "$1" ] && ! grep -qv $'\r$' "$1"
+}
+
+bash scripts/package.sh
+check "scripts/package.sh ends with 0" test $? -eq 0
+version=$(bash scripts/version.sh)
+zip=dist/Kavrin-$version-win32.zip
+check "the setup exists" test -s "dist/Kavrin-$version-setup.exe"
+check "the zip exists" test -s "$zip"
+check "SHA256SUMS verifies both" bash -c "cd dist && sha256sum --quiet -c SHA256SUMS && [ \$(wc -l <SHA256SUMS) -eq 2 ]"
+
+unpacked=$root/build/release/unpacked
+rm -rf "$unpacked"
+mkdir -p "$unpacked"
+(cd "$unpacked" && cmake -E tar xf "$root/$zip")
+check "the zip holds Kavrin.scr, README.txt and LICENSE.txt" \
+  test "$(cd "$unpacked" && ls | tr '\n' ' ')" = "Kavrin.scr LICENSE.txt README.txt "
+check "README.txt is CR LF and names the version" \
+  bash -c "$(declare -f crlf_only); crlf_only '$unpacked/README.txt' && grep -q 'Kavrin $version ' '$unpacked/README.txt'"
+check "LICENSE.txt is CR LF" crlf_only "$unpacked/LICENSE.txt"
+
+setup=$root/dist/Kavrin-$version-setup.exe
+uninst_key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Kavrin'
+desktop_key='HKCU\Control Panel\Desktop'
 
 # Prints a registry value's data; nothing when the key or value is missing.
 reg_value() {
