@@ -6,7 +6,7 @@
 namespace kavrin {
 
 // The user's folder below the local application data folder (from the
-// shell, else the environment) once it holds a launch file; c:\ otherwise.
+// environment, else the shell) once it holds a launch file; c:\ otherwise.
 SettingsPlace FindSettingsPlace();
 
 }  // namespace kavrin
