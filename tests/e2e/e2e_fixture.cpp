@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <cstring>
+
 #include "disk_files.h"
 #include "scenario.h"
 #include "screenshot.h"
@@ -76,6 +78,19 @@ GameRecord ExpectOneGameStart() {
   const std::vector<GameRecord> records = ReadGameRecords(RecordsDir());
   ExpectEqual(static_cast<long long>(records.size()), 1, "game starts");
   return records.front();
+}
+
+void ExpectScreenSaverStartsGame(const std::string& exePath, const std::string& arguments,
+                                 const std::string& folder) {
+  ClearGameRecords(RecordsDir());
+  auto saver = StartSaver("/s");
+  ExpectEqual(saver->ExitCode(kPatience), 0, "exit code of /s");
+  const GameRecord game = ExpectOneGameStart();
+  Expect(_stricmp(game.module.c_str(), exePath.c_str()) == 0, "the game started was " + game.module);
+  ExpectEqual(game.Arguments(), arguments, "game arguments");
+  ExpectEqual(game.directory, folder, "game working directory");
+  Expect(game.usesShowWindow, "the game was given no show command");
+  ExpectEqual(game.showWindow, SW_SHOWMAXIMIZED, "game show command");
 }
 
 void ExpectNoGameStart() {

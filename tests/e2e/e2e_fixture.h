@@ -50,6 +50,11 @@ std::unique_ptr<SaverProcess> StartSaverRaw(const std::string& commandLine);
 // Waits for the stand-in game to record a start, then for a quiet spell in
 // which no second start may come. Fails the scenario otherwise.
 GameRecord ExpectOneGameStart();
+// Runs the saver with /s and fails the scenario unless it ends with 0 and
+// the stand-in game at `exePath` starts once, maximised, in `folder` with
+// `arguments`.
+void ExpectScreenSaverStartsGame(const std::string& exePath, const std::string& arguments,
+                                 const std::string& folder);
 // Fails the scenario if the stand-in game records a start in a quiet spell.
 void ExpectNoGameStart();
 

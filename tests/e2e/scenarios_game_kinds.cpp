@@ -2,8 +2,6 @@
 // the written files byte for byte, reopen, then run the game.
 #include "scenarios.h"
 
-#include <cstring>
-
 #include "disk_files.h"
 #include "e2e_fixture.h"
 #include "remote_config_dialog.h"
@@ -116,24 +114,13 @@ void ExpectReopenedFields(const GameKindCase& row) {
   ExpectEqual(saver->ExitCode(kPatience), 0, "exit code after Cancel");
 }
 
-void ExpectGameRuns(const GameKindCase& row) {
-  auto saver = StartSaver("/s");
-  ExpectEqual(saver->ExitCode(kPatience), 0, "exit code of /s");
-  const GameRecord game = ExpectOneGameStart();
-  Expect(_stricmp(game.module.c_str(), ExePathOf(row).c_str()) == 0, "the game started was " + game.module);
-  ExpectEqual(game.Arguments(), row.arguments, "game arguments");
-  ExpectEqual(game.directory, row.folder, "game working directory");
-  Expect(game.usesShowWindow, "the game was given no show command");
-  ExpectEqual(game.showWindow, SW_SHOWMAXIMIZED, "game show command");
-}
-
 void RunGameKind(const GameKindCase& row) {
   InstallGame(row.folder, row.exeName, row.baseDir);
   Configure(row);
   ExpectSavedFiles(row);
   ExpectReopenedFields(row);
   ExpectSavedFiles(row);
-  ExpectGameRuns(row);
+  ExpectScreenSaverStartsGame(ExePathOf(row), row.arguments, row.folder);
 }
 
 }  // namespace

@@ -3,8 +3,6 @@
 // writable and makes it read-only before the scenario runs.
 #include "scenarios.h"
 
-#include <cstring>
-
 #include "disk_files.h"
 #include "e2e_fixture.h"
 #include "remote_config_dialog.h"
@@ -49,15 +47,7 @@ void PressOkAndExpectSilentSave(SaverProcess& saver, RemoteConfigDialog& dialog)
   ExpectFileBytes(std::string(kQuake2Folder) + "\\baseq2\\Scrnsave.cfg", kQuake2Script);
 }
 
-void ExpectQuake2Starts() {
-  ClearGameRecords(RecordsDir());
-  auto saver = StartSaver("/s");
-  ExpectEqual(saver->ExitCode(kPatience), 0, "exit code of /s");
-  const GameRecord game = ExpectOneGameStart();
-  Expect(_stricmp(game.module.c_str(), kQuake2Exe) == 0, "the game started was " + game.module);
-  ExpectEqual(game.Arguments(), "+exec Scrnsave.cfg +set game ctf", "game arguments");
-  ExpectEqual(game.directory, kQuake2Folder, "game working directory");
-}
+void ExpectQuake2Starts() { ExpectScreenSaverStartsGame(kQuake2Exe, "+exec Scrnsave.cfg +set game ctf", kQuake2Folder); }
 
 void ExpectReopenedQuake2() {
   auto saver = StartSaver("/c");
