@@ -8,8 +8,24 @@
 #include "app/switch_parser.h"
 #include "settings/save_sequence.h"
 #include "ui/saver_config_dialog.h"
+#include "win/system_function.h"
 
 namespace kavrin {
+namespace {
+
+using InitCommonControlsExFunction = BOOL WINAPI(const INITCOMMONCONTROLSEX*);
+
+// The dialog template holds a list view, a common control. Registered
+// here, not at start-up: the other modes never load the common controls.
+// Windows 95 without Internet Explorer 3 has only the older call, which
+// registers every class.
+void RegisterListView() {
+  const INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_LISTVIEW_CLASSES};
+  auto* initEx = SystemFunction<InitCommonControlsExFunction>("comctl32.dll", "InitCommonControlsEx");
+  if (initEx == nullptr || !initEx(&controls)) InitCommonControls();
+}
+
+}  // namespace
 
 int ScreenSaverApp::InitInstance() {
   const SaverSwitch saverSwitch = ParseSwitch(GetCommandLineA());
@@ -21,11 +37,7 @@ int ScreenSaverApp::InitInstance() {
 }
 
 int ScreenSaverApp::Configure(const SettingsPlace& place) {
-  // The dialog template holds a list view, a common control. Registered
-  // here, not at start-up: the other modes never load the common controls.
-  INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_LISTVIEW_CLASSES};
-  InitCommonControlsEx(&controls);
-
+  RegisterListView();
   SaverConfigDialog dialog(nullptr, place);
   if (dialog.DoModal() != IDOK) return 0;
   const SaveResult saved = SaveConfiguration(dialog.MakeSaveRequest());

@@ -19,6 +19,7 @@ namespace kavrin {
 namespace {
 
 const char kTempSuffix[] = ".kavrin-new";
+const char kBackupSuffix[] = ".kavrin-old";
 
 int ProcessId() {
 #ifdef _WIN32
@@ -48,6 +49,20 @@ PathKind KindOf(const std::string& path) {
 }
 
 bool IsDirectory(const std::string& path) { return KindOf(path) == PathKind::Directory; }
+
+std::optional<std::string> ReadWholeFile(const std::string& path) {
+  std::FILE* file = std::fopen(path.c_str(), "rb");
+  if (file == nullptr) return std::nullopt;
+  std::string bytes;
+  char chunk[16384];
+  size_t got;
+  while ((got = std::fread(chunk, 1, sizeof chunk, file)) > 0) bytes.append(chunk, got);
+  const bool failed = std::ferror(file) != 0;
+  std::fclose(file);
+  if (failed) return std::nullopt;
+  return bytes;
+}
+
 
 // Right after a failed fopen: did the system refuse this account?
 bool AccessWasDenied() {
@@ -83,9 +98,23 @@ WriteFault WriteWholeFile(const std::string& path, const std::string& bytes) {
   return written && synced && closed ? WriteFault::None : WriteFault::Other;
 }
 
+#ifdef _WIN32
+using MoveFileExFunction = BOOL WINAPI(LPCSTR, LPCSTR, DWORD);
+
+// Windows 95, 98 and ME export MoveFileExA but fail every call to it.
+MoveFileExFunction* ReplacingMove() {
+  if ((GetVersion() & 0x80000000) != 0) return nullptr;
+  const FARPROC found = GetProcAddress(GetModuleHandleA("kernel32.dll"), "MoveFileExA");
+  return reinterpret_cast<MoveFileExFunction*>(reinterpret_cast<void (*)()>(found));
+}
+#endif
+
 bool MoveOver(const std::string& from, const std::string& to) {
 #ifdef _WIN32
-  return MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+  if (MoveFileExFunction* move = ReplacingMove()) {
+    return move(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+  }
+  return ReplaceThroughBackup(from, to);
 #else
   return std::rename(from.c_str(), to.c_str()) == 0;
 #endif
@@ -106,19 +135,37 @@ WriteFault ReplaceFault(const std::string& path) {
 }  // namespace
 
 std::optional<std::string> ReadFileBytes(const std::string& path) {
-  std::FILE* file = std::fopen(path.c_str(), "rb");
-  if (file == nullptr) return std::nullopt;
-  std::string bytes;
-  char chunk[16384];
-  size_t got;
-  while ((got = std::fread(chunk, 1, sizeof chunk, file)) > 0) bytes.append(chunk, got);
-  const bool failed = std::ferror(file) != 0;
-  std::fclose(file);
-  if (failed) return std::nullopt;
-  return bytes;
+  if (std::optional<std::string> bytes = ReadWholeFile(path)) return bytes;
+  // A replace cut short between its two renames left only the backup.
+  if (!IsFile(path)) return ReadWholeFile(BackupPath(path));
+  return std::nullopt;
 }
 
 bool IsFile(const std::string& path) { return KindOf(path) == PathKind::File; }
+
+std::string BackupPath(const std::string& path) { return path + kBackupSuffix; }
+
+bool RestoreCutShortReplace(const std::string& path) {
+  if (IsFile(path)) return true;
+  const std::string backup = BackupPath(path);
+  return IsFile(backup) && std::rename(backup.c_str(), path.c_str()) == 0;
+}
+
+bool ReplaceThroughBackup(const std::string& from, const std::string& to) {
+  const std::string backup = BackupPath(to);
+  if (IsFile(to)) {
+    // Beside an existing file, a backup is what a replace cut short after
+    // its second rename left.
+    std::remove(backup.c_str());
+    if (std::rename(to.c_str(), backup.c_str()) != 0) return false;
+  }
+  if (std::rename(from.c_str(), to.c_str()) != 0) {
+    std::rename(backup.c_str(), to.c_str());
+    return false;
+  }
+  std::remove(backup.c_str());
+  return true;
+}
 
 WriteFault StageFileContent(const std::string& path, const std::string& bytes) {
   WriteFault fault = ReplaceFault(path);

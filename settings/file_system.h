@@ -13,11 +13,27 @@ enum class WriteFault {
   Other,         // a directory in the way, a missing folder, a full disk...
 };
 
-// The whole file as bytes; nullopt when it cannot be opened or read.
+// The whole file as bytes; nullopt when it cannot be opened or read. A
+// missing file is read from its backup, if a replace was cut short there.
 std::optional<std::string> ReadFileBytes(const std::string& path);
 
 // Whether `path` names an existing file (not a directory).
 bool IsFile(const std::string& path);
+
+// Where a replace without a replacing rename keeps the old file meanwhile.
+std::string BackupPath(const std::string& path);
+
+// Replaces `to` by `from` in two renames, for systems whose rename does not
+// replace (Windows 95, 98 and ME): the old file becomes the backup, the new
+// one takes its name, then the backup goes. Cut short between the renames,
+// only the backup holds the file. The old file is never removed before the
+// new one has its name; when the second rename fails, the backup gets its
+// name back. Returns whether `to` holds the new content.
+bool ReplaceThroughBackup(const std::string& from, const std::string& to);
+
+// Gives a missing `path` its backup's name back, if a replace was cut short
+// there. Returns whether `path` exists afterwards.
+bool RestoreCutShortReplace(const std::string& path);
 
 // Writes the bytes whole and flushed to the disk into a temporary file of
 // this process beside `path`, and checks that `path` itself can be replaced

@@ -26,7 +26,9 @@ OpenFileResult ShowOpenFileDialog(const OpenFileRequest& request) {
   std::string buffer(request.bufferChars + 2, '\0');
 
   OPENFILENAMEA dialog = {};
-  dialog.lStructSize = sizeof dialog;
+  // The size Windows 95, 98 and NT 4.0 know; later versions take it too
+  // and then leave out only the fields after lpTemplateName.
+  dialog.lStructSize = OPENFILENAME_SIZE_VERSION_400A;
   dialog.hwndOwner = request.owner;
   dialog.lpstrFilter = filter.c_str();
   dialog.nFilterIndex = 1;
