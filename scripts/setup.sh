@@ -8,7 +8,7 @@ packages=(
   clang libclang-rt-14-dev
   g++-mingw-w64-i686 gcc-mingw-w64-i686 binutils-mingw-w64-i686 mingw-w64-i686-dev
   wine wine32:i386 wine64 fonts-wine nsis
-  xvfb xauth xdotool imagemagick x11-utils time
+  xvfb xauth xdotool imagemagick x11-utils time python3
 )
 
 missing=()
