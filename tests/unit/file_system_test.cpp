@@ -68,6 +68,59 @@ TEST(FileSystem, TwoProcessesStageTheSameFileApart) {
   EXPECT_EQ(ReadBytes(other), "other save");
 }
 
+// The replace of the 9x line, from each state a save can find or leave.
+TEST(FileSystem, ReplacingThroughABackupLeavesEachFileOldOrNewAndReadable) {
+  const struct {
+    const char* what;
+    const char* file;    // nullptr: missing
+    const char* backup;  // nullptr: missing
+    bool staged;
+    bool replaced;
+    const char* read;  // what ReadFileBytes gives afterwards
+  } rows[] = {
+      {"an existing file", "old", nullptr, true, true, "new"},
+      {"the first save", nullptr, nullptr, true, true, "new"},
+      {"a save cut short after its second rename", "old", "older", true, true, "new"},
+      {"a save cut short between its renames", nullptr, "old", true, true, "new"},
+      // The second rename fails: the backup gets its name back.
+      {"nothing staged", "old", nullptr, false, false, "old"},
+      {"nothing staged after a cut", nullptr, "old", false, false, "old"},
+  };
+  for (const auto& row : rows) {
+    TempDir dir;
+    const std::string path = dir / "q2scr.sc2";
+    const std::string staged = dir / "q2scr.sc2.1.kavrin-new";
+    if (row.file) WriteBytes(path, row.file);
+    if (row.backup) WriteBytes(BackupPath(path), row.backup);
+    if (row.staged) WriteBytes(staged, "new");
+    EXPECT_EQ(ReplaceThroughBackup(staged, path), row.replaced) << row.what;
+    EXPECT_EQ(ReadBytes(path), row.read) << row.what;
+    EXPECT_EQ(ReadBytes(BackupPath(path)), "<missing>") << row.what;
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1) << row.what;
+  }
+}
+
+// Between the two renames only the backup holds the file: readers take it,
+// the dialog creates no empty file over it, and run mode can restore it.
+TEST(FileSystem, AFileCutShortBetweenItsRenamesIsReadFromItsBackup) {
+  TempDir dir;
+  const std::string path = dir / "demos.sc2";
+  WriteBytes(BackupPath(path), "c:\\a.dm2\r\n");
+  EXPECT_EQ(ReadFileBytes(path), "c:\\a.dm2\r\n");
+  EXPECT_TRUE(EnsureFileExists(path));
+  EXPECT_EQ(ReadBytes(path), "<missing>");
+  EXPECT_TRUE(RestoreCutShortReplace(path));
+  EXPECT_EQ(ReadBytes(path), "c:\\a.dm2\r\n");
+  EXPECT_EQ(ReadBytes(BackupPath(path)), "<missing>");
+
+  // A file that exists is read and kept as it is, whatever lies beside it.
+  WriteBytes(BackupPath(path), "older");
+  EXPECT_EQ(ReadFileBytes(path), "c:\\a.dm2\r\n");
+  EXPECT_TRUE(RestoreCutShortReplace(path));
+  EXPECT_EQ(ReadBytes(BackupPath(path)), "older");
+  EXPECT_FALSE(RestoreCutShortReplace(dir / "missing.sc2"));
+}
+
 TEST(FileSystem, EnteringADirectoryIsOnlyTried) {
   TempDir dir;
   const std::string before = CurrentDirectory();
