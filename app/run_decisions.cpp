@@ -1,0 +1,58 @@
+#include "app/run_decisions.h"
+
+#include <cstddef>
+
+namespace kavrin {
+namespace {
+
+char LowerAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+
+bool EqualIgnoringCase(const std::string& a, const std::string& b) {
+  if (a.size() != b.size()) return false;
+  for (size_t i = 0; i < a.size(); ++i) {
+    if (LowerAscii(a[i]) != LowerAscii(b[i])) return false;
+  }
+  return true;
+}
+
+std::string FileNameOf(const std::string& path) {
+  const size_t separator = path.find_last_of("\\/:");
+  return separator == std::string::npos ? path : path.substr(separator + 1);
+}
+
+}  // namespace
+
+bool StartsOnUserDesktop(const std::string& desktopName) {
+  return !desktopName.empty() && !EqualIgnoringCase(desktopName, "Default");
+}
+
+bool LocksOnResume(const LockSetting& setting) {
+  if (setting.asked) return *setting.asked;
+  const std::optional<std::string>& value = setting.policy ? setting.policy : setting.user;
+  return value && *value == "1";
+}
+
+bool IsServiceAccount(const std::string& sid) {
+  // Revision 1, one sub-authority, the NT authority (5), then the
+  // sub-authority as a little-endian 32-bit number: S-1-5-18, 19 or 20.
+  const std::string ntAuthorityWithOneRid("\x01\x01\x00\x00\x00\x00\x00\x05", 8);
+  if (sid.size() != 12 || sid.compare(0, 8, ntAuthorityWithOneRid) != 0) return false;
+  const bool highBytesZero = sid[9] == 0 && sid[10] == 0 && sid[11] == 0;
+  return highBytesZero && (sid[8] == 18 || sid[8] == 19 || sid[8] == 20);
+}
+
+bool IsGameRunning(const std::vector<std::string>& processFiles, const std::string& exeName) {
+  const std::string game = FileNameOf(exeName);
+  if (game.empty()) return false;
+  for (const std::string& process : processFiles) {
+    if (EqualIgnoringCase(FileNameOf(process), game)) return true;
+  }
+  return false;
+}
+
+std::string GameCommandLine(const std::string& file, const std::string& parameters) {
+  const std::string quoted = "\"" + file + "\"";
+  return parameters.empty() ? quoted : quoted + " " + parameters;
+}
+
+}  // namespace kavrin
