@@ -80,17 +80,22 @@ GameRecord ExpectOneGameStart() {
   return records.front();
 }
 
-void ExpectScreenSaverStartsGame(const std::string& exePath, const std::string& arguments,
-                                 const std::string& folder) {
-  ClearGameRecords(RecordsDir());
-  auto saver = StartSaver("/s");
-  ExpectEqual(saver->ExitCode(kPatience), 0, "exit code of /s");
-  const GameRecord game = ExpectOneGameStart();
+void ExpectGameStarted(const GameRecord& game, const std::string& exePath, const std::string& arguments,
+                       const std::string& folder) {
   Expect(_stricmp(game.module.c_str(), exePath.c_str()) == 0, "the game started was " + game.module);
   ExpectEqual(game.Arguments(), arguments, "game arguments");
   ExpectEqual(game.directory, folder, "game working directory");
   Expect(game.usesShowWindow, "the game was given no show command");
   ExpectEqual(game.showWindow, SW_SHOWMAXIMIZED, "game show command");
+  ExpectEqual(game.desktop, "Default", "the desktop the game runs on");
+}
+
+void ExpectScreenSaverStartsGame(const std::string& exePath, const std::string& arguments,
+                                 const std::string& folder) {
+  ClearGameRecords(RecordsDir());
+  auto saver = StartSaver("/s");
+  ExpectEqual(saver->ExitCode(kPatience), 0, "exit code of /s");
+  ExpectGameStarted(ExpectOneGameStart(), exePath, arguments, folder);
 }
 
 void ExpectNoGameStart() {

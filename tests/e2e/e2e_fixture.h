@@ -50,9 +50,12 @@ std::unique_ptr<SaverProcess> StartSaverRaw(const std::string& commandLine);
 // Waits for the stand-in game to record a start, then for a quiet spell in
 // which no second start may come. Fails the scenario otherwise.
 GameRecord ExpectOneGameStart();
+// Fails the scenario unless the stand-in game at `exePath` started
+// maximised, in `folder` with `arguments`, on the user's desktop.
+void ExpectGameStarted(const GameRecord& game, const std::string& exePath, const std::string& arguments,
+                       const std::string& folder);
 // Runs the saver with /s and fails the scenario unless it ends with 0 and
-// the stand-in game at `exePath` starts once, maximised, in `folder` with
-// `arguments`.
+// the stand-in game starts once as ExpectGameStarted says.
 void ExpectScreenSaverStartsGame(const std::string& exePath, const std::string& arguments,
                                  const std::string& folder);
 // Fails the scenario if the stand-in game records a start in a quiet spell.

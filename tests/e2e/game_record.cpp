@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <sstream>
 
 #include "disk_files.h"
@@ -35,6 +36,8 @@ GameRecord ParseGameRecord(const std::string& text) {
     if (key == kRecordDirectory) record.directory = value;
     if (key == kRecordUsesShowWindow) record.usesShowWindow = value == "1";
     if (key == kRecordShowWindow) record.showWindow = std::atoi(value.c_str());
+    if (key == kRecordDesktop) record.desktop = value;
+    if (key == kRecordProcessId) record.processId = std::strtoul(value.c_str(), nullptr, 10);
   }
   return record;
 }

@@ -16,6 +16,12 @@ constexpr const char* kRecordModule = "module";
 constexpr const char* kRecordDirectory = "directory";
 constexpr const char* kRecordUsesShowWindow = "uses_show_window";
 constexpr const char* kRecordShowWindow = "show_window";
+constexpr const char* kRecordDesktop = "desktop";
+constexpr const char* kRecordProcessId = "process_id";
+
+// Set in the environment the game inherits: it then stays running until
+// it is ended, as a real game does.
+constexpr const char* kGameStaysVariable = "KAVRIN_E2E_GAME_STAYS";
 
 struct GameRecord {
   std::string commandLine;
@@ -23,6 +29,8 @@ struct GameRecord {
   std::string directory;
   bool usesShowWindow = false;
   int showWindow = -1;
+  std::string desktop;  // the name of the desktop it runs on
+  unsigned long processId = 0;
 
   // The command line after the program name and the one blank after it.
   std::string Arguments() const;

@@ -21,11 +21,14 @@ std::string DescribeWindows(DWORD processId) {
 
 }  // namespace
 
-SaverProcess::SaverProcess(const std::string& commandLine, const std::string& directory) {
+SaverProcess::SaverProcess(const std::string& commandLine, const std::string& directory,
+                           const std::string& desktop) {
   std::vector<char> mutableLine(commandLine.begin(), commandLine.end());
   mutableLine.push_back('\0');
+  std::string desktopName = desktop;
   STARTUPINFOA startup = {};
   startup.cb = sizeof(startup);
+  if (!desktop.empty()) startup.lpDesktop = &desktopName[0];
   PROCESS_INFORMATION created = {};
   if (!CreateProcessA(nullptr, mutableLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
                       directory.c_str(), &startup, &created)) {

@@ -11,8 +11,9 @@ namespace kavrin {
 class SaverProcess {
  public:
   // Starts the raw command line (program path included, quoted or not) in
-  // `directory`. Fails the scenario if the process cannot be created.
-  SaverProcess(const std::string& commandLine, const std::string& directory);
+  // `directory`, on `desktop` ("" for the driver's own). Fails the scenario
+  // if the process cannot be created.
+  SaverProcess(const std::string& commandLine, const std::string& directory, const std::string& desktop = "");
   // Ends the process if it still runs, so a failed scenario leaves nothing.
   ~SaverProcess();
   SaverProcess(const SaverProcess&) = delete;

@@ -14,5 +14,6 @@ std::vector<Scenario> DialogScenarios();
 std::vector<Scenario> BadFileScenarios();
 std::vector<Scenario> KilledSaveScenarios();
 std::vector<Scenario> ReadOnlyRootScenarios();
+std::vector<Scenario> RunModeScenarios();
 
 }  // namespace kavrin

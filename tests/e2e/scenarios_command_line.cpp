@@ -1,8 +1,6 @@
 // The command line: which switches run the game, open the dialog or do nothing.
 #include "scenarios.h"
 
-#include <cstring>
-
 #include "disk_files.h"
 #include "e2e_fixture.h"
 #include "remote_config_dialog.h"
@@ -22,11 +20,7 @@ void PrepareQuake2Launch() {
 }
 
 void ExpectQuake2Started(const GameRecord& game) {
-  Expect(_stricmp(game.module.c_str(), kQuake2Exe) == 0, "the game started was " + game.module);
-  ExpectEqual(game.Arguments(), "+exec Scrnsave.cfg ", "game arguments");
-  ExpectEqual(game.directory, "C:\\games\\quake2", "game working directory");
-  Expect(game.usesShowWindow, "the game was given no show command");
-  ExpectEqual(game.showWindow, SW_SHOWMAXIMIZED, "game show command");
+  ExpectGameStarted(game, kQuake2Exe, "+exec Scrnsave.cfg ", "C:\\games\\quake2");
 }
 
 void ExpectRunsGame(const std::string& commandLine) {

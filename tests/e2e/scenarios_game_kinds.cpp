@@ -6,6 +6,7 @@
 #include "e2e_fixture.h"
 #include "remote_config_dialog.h"
 #include "scenario.h"
+#include "wine_settings.h"
 
 namespace kavrin {
 namespace {
@@ -123,11 +124,41 @@ void RunGameKind(const GameKindCase& row) {
   ExpectScreenSaverStartsGame(ExePathOf(row), row.arguments, row.folder);
 }
 
+// The same with Wine telling Kavrin.scr that it runs on an old Windows.
+// Its save replaces two settings files and creates the script: on 98
+// through a backup (two renames for each file that exists), on NT 4.0 in
+// one move each.
+struct OldWindowsCase {
+  const char* name;
+  const char* version;
+  const char* replaceCall;
+  int replaceCalls;
+  const char* absentCall;
+};
+
+const OldWindowsCase kOldWindows[] = {
+    {"windows/98", "win98", "rename", 5, "MoveFileExA"},
+    {"windows/nt4", "nt40", "MoveFileExA", 3, "rename"},
+};
+
+void RunOnOldWindows(const OldWindowsCase& row) {
+  const GameKindCase& quake2 = kGameKinds[2];
+  ScopedWindowsVersion version(row.version);
+  RelayTrace trace("MoveFileExA;rename");
+  RunGameKind(quake2);
+  ExpectEqual(trace.Calls(row.replaceCall), row.replaceCalls, std::string("calls to ") + row.replaceCall);
+  ExpectEqual(trace.Calls(row.absentCall), 0, std::string("calls to ") + row.absentCall);
+  for (const std::string& path : {std::string(kLaunchFile), std::string(kDemoListFile), ScriptPathOf(quake2)}) {
+    ExpectNoFile(path + ".kavrin-old");
+  }
+}
+
 }  // namespace
 
 std::vector<Scenario> GameKindScenarios() {
   std::vector<Scenario> scenarios;
   for (const GameKindCase& row : kGameKinds) scenarios.push_back({row.name, [&row] { RunGameKind(row); }});
+  for (const OldWindowsCase& row : kOldWindows) scenarios.push_back({row.name, [&row] { RunOnOldWindows(row); }});
   return scenarios;
 }
 

@@ -1,5 +1,6 @@
 // Saves killed at random moments (TerminateProcess right after OK): each
-// settings file is afterwards exactly its old or its new content.
+// settings file is afterwards exactly its old or its new content, also on
+// Windows 98, where a file is replaced through a backup in two renames.
 #include "scenarios.h"
 
 #include <cstdio>
@@ -10,6 +11,7 @@
 #include "e2e_fixture.h"
 #include "remote_config_dialog.h"
 #include "scenario.h"
+#include "wine_settings.h"
 
 namespace kavrin {
 namespace {
@@ -48,10 +50,18 @@ void WriteOldFiles() {
   WriteFileBytes(kScriptPath, kOldScript);
 }
 
-SavedFiles FilesNow() {
-  return {ReadFileOr(kLaunchFile, "<missing>"), ReadFileOr(kDemoListFile, "<missing>"),
-          ReadFileOr(kScriptPath, "<missing>")};
+std::string BackupOf(const std::string& path) { return path + ".kavrin-old"; }
+
+// Cut short between its two renames, a file is only its backup, which
+// Kavrin reads in its place (and run mode renames back for the game).
+std::string ContentNow(const std::string& path) {
+  if (std::optional<std::string> bytes = ReadFileBytes(path)) return *bytes;
+  return ReadFileOr(BackupOf(path), "<missing>");
 }
+
+bool CutBetweenRenames(const std::string& path) { return !FileExists(path) && FileExists(BackupOf(path)); }
+
+SavedFiles FilesNow() { return {ContentNow(kLaunchFile), ContentNow(kDemoListFile), ContentNow(kScriptPath)}; }
 
 // Every file would change: the mod, the demo list and so the script.
 std::unique_ptr<SaverProcess> StartEditedSave() {
@@ -118,10 +128,12 @@ struct KillTally {
   int allNew = 0;
   int mixed = 0;       // some files old, some new: killed between replacements
   int stagedLeft = 0;  // runs that left a staged file behind
+  int cut = 0;         // runs that left a file only as its backup
 };
 
 void KillOneSave(const SavedFiles& old, const SavedFiles& fresh, long long delayUs, KillTally& tally) {
   for (const std::string& path : StagedPaths()) RemoveTree(path);
+  for (const char* path : {kLaunchFile, kDemoListFile, kScriptPath}) RemoveTree(BackupOf(path));
   WriteOldFiles();
   auto saver = StartEditedSave();
   WaitMicroseconds(delayUs);
@@ -142,6 +154,9 @@ void KillOneSave(const SavedFiles& old, const SavedFiles& fresh, long long delay
   if (newFiles == 3) ++tally.allNew;
   if (newFiles == 1 || newFiles == 2) ++tally.mixed;
   if (StagedFilesLeft() > 0) ++tally.stagedLeft;
+  if (CutBetweenRenames(kLaunchFile) || CutBetweenRenames(kDemoListFile) || CutBetweenRenames(kScriptPath)) {
+    ++tally.cut;
+  }
 }
 
 int KillRuns() {
@@ -180,13 +195,58 @@ void KilledSavesLoseNothing() {
   ExpectEqual(ReadFileOr(leftOver, "<missing>"), "left by a killed save", "a file another save staged");
 
   std::printf("  %d kills (OK to exit %.1f ms): %d while running; files all old %d, all new %d, "
-              "mixed %d; staged files left after %d\n",
-              runs, okToExitMs, tally.killed, tally.allOld, tally.allNew, tally.mixed, tally.stagedLeft);
+              "mixed %d; staged files left after %d; a file left as its backup after %d\n",
+              runs, okToExitMs, tally.killed, tally.allOld, tally.allNew, tally.mixed, tally.stagedLeft, tally.cut);
   Expect(tally.killed > 0, "no kill came while the program still ran");
+}
+
+// The state a save of the 9x line leaves when it is cut short between the
+// two renames of every file: each file only as its backup, the new content
+// staged. Kavrin reads the backups, run mode gives the game its script
+// back, and the next save replaces them all.
+void CutBetweenRenamesLosesNothing() {
+  ScopedWindowsVersion version("win98");
+  InstallGame("C:\\games\\quake2", "quake2.exe", "baseq2");
+  WriteFileBytes(BackupOf(kLaunchFile), kOldLaunch);
+  WriteFileBytes(BackupOf(kDemoListFile), OldDemoList());
+  WriteFileBytes(BackupOf(kScriptPath), kOldScript);
+  WriteFileBytes(std::string(kLaunchFile) + ".1.kavrin-new", kNewLaunch);
+
+  {
+    auto saver = StartSaver("/c");
+    RemoteConfigDialog dialog(saver->Id());
+    ExpectEqual(dialog.ModDir(), "ctf", "mod field read from the backup");
+    ExpectEqual(dialog.CountText(), "100", "count display read from the backup");
+    dialog.PressCancel();
+    ExpectEqual(saver->ExitCode(kPatience), 0, "exit code after Cancel");
+  }
+  ExpectNoFile(kLaunchFile);
+  ExpectNoFile(kDemoListFile);
+
+  ExpectScreenSaverStartsGame("C:\\games\\quake2\\quake2.exe", "+exec Scrnsave.cfg +set game ctf",
+                              "C:\\games\\quake2");
+  ExpectFileBytes(kScriptPath, kOldScript);
+  ExpectNoFile(BackupOf(kScriptPath));
+
+  auto saver = StartEditedSave();
+  ExpectEqual(saver->ExitCode(kPatience), 0, "exit code of the next save");
+  ExpectFileBytes(kLaunchFile, kNewLaunch);
+  ExpectFileBytes(kDemoListFile, NewDemoList());
+  Expect(ReadFileOr(kScriptPath, kOldScript) != kOldScript, "the next save did not write the script");
+  for (const char* path : {kLaunchFile, kDemoListFile, kScriptPath}) ExpectNoFile(BackupOf(path));
+}
+
+void KilledSavesOnWindows98LoseNothing() {
+  ScopedWindowsVersion version("win98");
+  KilledSavesLoseNothing();
 }
 
 }  // namespace
 
-std::vector<Scenario> KilledSaveScenarios() { return {{"save/killed-at-random", KilledSavesLoseNothing}}; }
+std::vector<Scenario> KilledSaveScenarios() {
+  return {{"save/killed-at-random", KilledSavesLoseNothing},
+          {"save/killed-at-random/98", KilledSavesOnWindows98LoseNothing},
+          {"save/cut-short-between-renames", CutBetweenRenamesLosesNothing}};
+}
 
 }  // namespace kavrin

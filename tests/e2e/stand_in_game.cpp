@@ -1,7 +1,9 @@
 // A stand-in for the games the saver starts: records how it was started.
 //
-// It writes command line, module path, working directory and show command
-// into a new file in the folder named by KAVRIN_E2E_GAME_RECORDS and ends.
+// It writes command line, module path, working directory, show command,
+// desktop and process id into a new file in the folder named by
+// KAVRIN_E2E_GAME_RECORDS and ends, or stays running when
+// KAVRIN_E2E_GAME_STAYS is set.
 // The record is written under a temporary name and renamed, so a reader
 // never sees half of it.
 #include <windows.h>
@@ -11,6 +13,13 @@
 #include "game_record.h"
 
 namespace {
+
+std::string DesktopName() {
+  char name[256] = "";
+  DWORD needed = 0;
+  GetUserObjectInformationA(GetThreadDesktop(GetCurrentThreadId()), UOI_NAME, name, sizeof name - 1, &needed);
+  return name;
+}
 
 std::string RecordText() {
   char module[MAX_PATH] = "";
@@ -28,6 +37,8 @@ std::string RecordText() {
   text += std::string(kavrin::kRecordDirectory) + "=" + directory + "\n";
   text += std::string(kavrin::kRecordUsesShowWindow) + "=" + (usesShowWindow ? "1" : "0") + "\n";
   text += std::string(kavrin::kRecordShowWindow) + "=" + std::to_string(startup.wShowWindow) + "\n";
+  text += std::string(kavrin::kRecordDesktop) + "=" + DesktopName() + "\n";
+  text += std::string(kavrin::kRecordProcessId) + "=" + std::to_string(GetCurrentProcessId()) + "\n";
   return text;
 }
 
@@ -51,5 +62,8 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   wsprintfA(name, "\\game-%010lu-%05lu", GetTickCount(), GetCurrentProcessId());
   const std::string base = std::string(folder) + name;
   if (!WriteWhole(base + ".tmp", RecordText())) return 3;
-  return MoveFileA((base + ".tmp").c_str(), (base + ".txt").c_str()) ? 0 : 4;
+  if (!MoveFileA((base + ".tmp").c_str(), (base + ".txt").c_str())) return 4;
+  // Long enough for any scenario; the scenario ends it.
+  if (GetEnvironmentVariableA(kavrin::kGameStaysVariable, nullptr, 0) != 0) Sleep(5 * 60 * 1000);
+  return 0;
 }
