@@ -6,7 +6,9 @@ namespace kavrin {
 namespace {
 
 // Security identifiers as their bytes: S-1-5-<rid>, and a user's.
-std::string NtSid(unsigned char rid) { return std::string("\x01\x01\0\0\0\0\0\x05", 8) + std::string(1, rid) + std::string(3, '\0'); }
+std::string NtSid(unsigned char rid) {
+  return std::string("\x01\x01\0\0\0\0\0\x05", 8) + std::string(1, static_cast<char>(rid)) + std::string(3, '\0');
+}
 const std::string kUserSid = std::string("\x01\x05\0\0\0\0\0\x05\x15\0\0\0", 12) + std::string(16, '\x07');
 
 TEST(RunDecisions, DesktopLockAccountAndRunningGame) {
@@ -41,7 +43,8 @@ TEST(RunDecisions, DesktopLockAccountAndRunningGame) {
       {"cut short", IsServiceAccount(NtSid(18).substr(0, 9)), false},
       // A running game is not started again.
       {"running, NT names", IsGameRunning({"explorer.exe", "Quake2.EXE"}, "quake2.exe"), true},
-      {"running, 9x paths", IsGameRunning({"C:\\WINDOWS\\EXPLORER.EXE", "C:\\GAMES\\QUAKE2\\QUAKE2.EXE"}, "quake2.exe"), true},
+      {"running, 9x paths",
+       IsGameRunning({"C:\\WINDOWS\\EXPLORER.EXE", "C:\\GAMES\\QUAKE2\\QUAKE2.EXE"}, "quake2.exe"), true},
       {"not running", IsGameRunning({"explorer.exe", "quake3.exe", "xquake2.exe"}, "quake2.exe"), false},
       {"no extension", IsGameRunning({"winquake"}, "winquake"), true},
       {"no executable", IsGameRunning({""}, ""), false},
