@@ -26,9 +26,7 @@ OpenFileResult ShowOpenFileDialog(const OpenFileRequest& request) {
   std::string buffer(request.bufferChars + 2, '\0');
 
   OPENFILENAMEA dialog = {};
-  // The size Windows 95, 98 and NT 4.0 know; later versions take it too
-  // and then leave out only the fields after lpTemplateName.
-  dialog.lStructSize = OPENFILENAME_SIZE_VERSION_400A;
+  dialog.lStructSize = sizeof dialog;
   dialog.hwndOwner = request.owner;
   dialog.lpstrFilter = filter.c_str();
   dialog.nFilterIndex = 1;
@@ -36,7 +34,15 @@ OpenFileResult ShowOpenFileDialog(const OpenFileRequest& request) {
   dialog.nMaxFile = static_cast<DWORD>(request.bufferChars);
   dialog.Flags = request.flags | OFN_EXPLORER;
 
-  if (!GetOpenFileNameA(&dialog)) return {FailureOutcome(), {}};
+  BOOL chosen = GetOpenFileNameA(&dialog);
+  // Windows 95, 98 and NT 4.0 refuse the size of 2000 and ME, at once and
+  // showing nothing. Later versions take the older size too, but then
+  // leave out the places bar: each gets the largest it knows.
+  if (!chosen && CommDlgExtendedError() == CDERR_STRUCTSIZE) {
+    dialog.lStructSize = OPENFILENAME_SIZE_VERSION_400A;
+    chosen = GetOpenFileNameA(&dialog);
+  }
+  if (!chosen) return {FailureOutcome(), {}};
   return {OpenFileOutcome::Chosen, SelectedFilePaths(buffer)};
 }
 
