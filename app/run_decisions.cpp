@@ -1,29 +1,11 @@
 #include "app/run_decisions.h"
 
-#include <cstddef>
+#include "settings/exe_path.h"
 
 namespace kavrin {
-namespace {
-
-char LowerAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
-
-bool EqualIgnoringCase(const std::string& a, const std::string& b) {
-  if (a.size() != b.size()) return false;
-  for (size_t i = 0; i < a.size(); ++i) {
-    if (LowerAscii(a[i]) != LowerAscii(b[i])) return false;
-  }
-  return true;
-}
-
-std::string FileNameOf(const std::string& path) {
-  const size_t separator = path.find_last_of("\\/:");
-  return separator == std::string::npos ? path : path.substr(separator + 1);
-}
-
-}  // namespace
 
 bool StartsOnUserDesktop(const std::string& desktopName) {
-  return !desktopName.empty() && !EqualIgnoringCase(desktopName, "Default");
+  return !desktopName.empty() && LowerCase(desktopName) != "default";
 }
 
 bool LocksOnResume(const LockSetting& setting) {
@@ -42,10 +24,11 @@ bool IsServiceAccount(const std::string& sid) {
 }
 
 bool IsGameRunning(const std::vector<std::string>& processFiles, const std::string& exeName) {
-  const std::string game = FileNameOf(exeName);
+  // The 9x line lists full paths, the NT line file names.
+  const std::string game = LowerCase(ExeName(exeName));
   if (game.empty()) return false;
   for (const std::string& process : processFiles) {
-    if (EqualIgnoringCase(FileNameOf(process), game)) return true;
+    if (LowerCase(ExeName(process)) == game) return true;
   }
   return false;
 }

@@ -22,7 +22,7 @@ namespace {
 std::vector<Scenario> AllScenarios() {
   std::vector<Scenario> all;
   for (auto area : {CommandLineScenarios, SettingsFileScenarios, GameKindScenarios, DialogScenarios,
-                     BadFileScenarios, KilledSaveScenarios, ReadOnlyRootScenarios, RunModeScenarios}) {
+                     BadFileScenarios, KilledSaveScenarios, ReadOnlyRootScenarios}) {
     for (Scenario& scenario : area()) all.push_back(std::move(scenario));
   }
   return all;

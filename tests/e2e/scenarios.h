@@ -14,6 +14,5 @@ std::vector<Scenario> DialogScenarios();
 std::vector<Scenario> BadFileScenarios();
 std::vector<Scenario> KilledSaveScenarios();
 std::vector<Scenario> ReadOnlyRootScenarios();
-std::vector<Scenario> RunModeScenarios();
 
 }  // namespace kavrin

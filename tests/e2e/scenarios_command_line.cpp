@@ -1,11 +1,16 @@
-// The command line: which switches run the game, open the dialog or do nothing.
+// The command line: which switches run the game, open the dialog or do
+// nothing; and run mode as Windows starts it, on a desktop of its own, with
+// the session to be locked, and again while the game still runs.
 #include "scenarios.h"
+
+#include <optional>
 
 #include "disk_files.h"
 #include "e2e_fixture.h"
 #include "remote_config_dialog.h"
 #include "remote_window.h"
 #include "scenario.h"
+#include "wine_settings.h"
 
 namespace kavrin {
 namespace {
@@ -109,6 +114,67 @@ void RunWithEmptyExeNameStartsNothing() {
   ExpectNoGameStart();
 }
 
+struct LockCase {
+  const char* name;
+  std::optional<std::string> policy;  // ScreenSaverIsSecure set by policy
+  std::optional<std::string> user;    // the user's own
+  bool locks;
+};
+
+// Wine answers no SPI_GETSCREENSAVESECURE, as 2000 and XP: the registry decides.
+const LockCase kLockCases[] = {
+    {"run/lock/user-1", std::nullopt, "1", true},
+    {"run/lock/user-0", std::nullopt, "0", false},
+    {"run/lock/unset", std::nullopt, std::nullopt, false},
+    {"run/lock/policy-1-over-user-0", "1", "0", true},
+    {"run/lock/policy-0-over-user-1", "0", "1", false},
+};
+
+// Started as Windows starts a saver that asks for the password on resume:
+// on a desktop of its own, which the game must not stay on.
+void RunFromTheSaverDesktop(const LockCase& row) {
+  PrepareQuake2Launch();
+  ScopedUserValue policy("Software\\Policies\\Microsoft\\Windows\\Control Panel\\Desktop", "ScreenSaverIsSecure",
+                         row.policy);
+  ScopedUserValue user("Control Panel\\Desktop", "ScreenSaverIsSecure", row.user);
+  RelayTrace trace("LockWorkStation");
+  const HDESK saverDesktop = CreateDesktopA("Screen-saver", nullptr, nullptr, 0, GENERIC_ALL, nullptr);
+  Expect(saverDesktop != nullptr, "cannot create the desktop Screen-saver");
+  SaverProcess saver(SaverPath() + " /s", WorkDir(), "WinSta0\\Screen-saver");
+  ExpectQuietEnd(saver, 0);
+  ExpectQuake2Started(ExpectOneGameStart());
+  ExpectEqual(trace.Calls("LockWorkStation"), row.locks ? 1 : 0, "calls to LockWorkStation");
+  CloseDesktop(saverDesktop);
+}
+
+// Ends the stand-in games, told to stay running, whatever the outcome.
+struct StayingGames {
+  StayingGames() { SetEnvironmentVariableA(kGameStaysVariable, "1"); }
+  ~StayingGames() {
+    SetEnvironmentVariableA(kGameStaysVariable, nullptr);
+    for (const GameRecord& game : ReadGameRecords(RecordsDir())) End(game);
+  }
+  static void End(const GameRecord& game) {
+    if (HANDLE process = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, game.processId)) {
+      TerminateProcess(process, 0);
+      WaitForSingleObject(process, kPatience);
+      CloseHandle(process);
+    }
+  }
+};
+
+void RunWhileTheGameRunsStartsNoSecondCopy() {
+  StayingGames games;
+  ExpectRunsGame(SaverPath() + " /s");
+  auto second = StartSaver("/s");
+  ExpectQuietEnd(*second, 0);
+  const GameRecord running = ExpectOneGameStart();
+  StayingGames::End(running);
+  auto third = StartSaver("/s");
+  ExpectQuietEnd(*third, 0);
+  WaitFor([] { return ReadGameRecords(RecordsDir()).size() == 2; }, "the game to start again");
+}
+
 }  // namespace
 
 std::vector<Scenario> CommandLineScenarios() {
@@ -118,6 +184,8 @@ std::vector<Scenario> CommandLineScenarios() {
   scenarios.push_back({"switch/quoted-path-alone", QuotedPathAloneDoesNothing});
   scenarios.push_back({"run/no-launch-file", RunWithoutLaunchFileStartsNothing});
   scenarios.push_back({"run/empty-exe-name", RunWithEmptyExeNameStartsNothing});
+  scenarios.push_back({"run/game-already-running", RunWhileTheGameRunsStartsNoSecondCopy});
+  for (const LockCase& row : kLockCases) scenarios.push_back({row.name, [&row] { RunFromTheSaverDesktop(row); }});
   return scenarios;
 }
 

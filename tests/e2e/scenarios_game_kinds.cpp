@@ -143,7 +143,7 @@ const OldWindowsCase kOldWindows[] = {
 
 void RunOnOldWindows(const OldWindowsCase& row) {
   const GameKindCase& quake2 = kGameKinds[2];
-  ScopedWindowsVersion version(row.version);
+  const ScopedUserValue version = ReportedWindowsVersion(row.version);
   RelayTrace trace("MoveFileExA;rename");
   RunGameKind(quake2);
   ExpectEqual(trace.Calls(row.replaceCall), row.replaceCalls, std::string("calls to ") + row.replaceCall);

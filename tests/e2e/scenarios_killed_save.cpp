@@ -201,16 +201,14 @@ void KilledSavesLoseNothing() {
 }
 
 // The state a save of the 9x line leaves when it is cut short between the
-// two renames of every file: each file only as its backup, the new content
-// staged. Kavrin reads the backups, run mode gives the game its script
+// two renames of every file: each file only as its backup. Kavrin reads the backups, run mode gives the game its script
 // back, and the next save replaces them all.
 void CutBetweenRenamesLosesNothing() {
-  ScopedWindowsVersion version("win98");
+  const ScopedUserValue version = ReportedWindowsVersion("win98");
   InstallGame("C:\\games\\quake2", "quake2.exe", "baseq2");
   WriteFileBytes(BackupOf(kLaunchFile), kOldLaunch);
   WriteFileBytes(BackupOf(kDemoListFile), OldDemoList());
   WriteFileBytes(BackupOf(kScriptPath), kOldScript);
-  WriteFileBytes(std::string(kLaunchFile) + ".1.kavrin-new", kNewLaunch);
 
   {
     auto saver = StartSaver("/c");
@@ -237,7 +235,7 @@ void CutBetweenRenamesLosesNothing() {
 }
 
 void KilledSavesOnWindows98LoseNothing() {
-  ScopedWindowsVersion version("win98");
+  const ScopedUserValue version = ReportedWindowsVersion("win98");
   KilledSavesLoseNothing();
 }
 

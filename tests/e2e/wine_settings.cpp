@@ -77,8 +77,9 @@ ScopedUserValue::~ScopedUserValue() {
   }
 }
 
-ScopedWindowsVersion::ScopedWindowsVersion(const std::string& version)
-    : value_("Software\\Wine\\AppDefaults\\Kavrin.scr", "Version", version) {}
+ScopedUserValue ReportedWindowsVersion(const std::string& version) {
+  return ScopedUserValue("Software\\Wine\\AppDefaults\\Kavrin.scr", "Version", version);
+}
 
 RelayTrace::RelayTrace(const std::string& functions)
     : include_(kDebugKey, "RelayInclude", functions),

@@ -25,14 +25,8 @@ class ScopedUserValue {
 };
 
 // Wine tells Kavrin.scr, and only it, that it runs on `version` ("win98",
-// "nt40", ...), while the object lives.
-class ScopedWindowsVersion {
- public:
-  explicit ScopedWindowsVersion(const std::string& version);
-
- private:
-  ScopedUserValue value_;
-};
+// "nt40", ...), while the returned object lives.
+ScopedUserValue ReportedWindowsVersion(const std::string& version);
 
 // Programs started while the object lives write a relay line for each call
 // they make themselves (not through Wine's own DLLs) of the named functions

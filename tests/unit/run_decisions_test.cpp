@@ -52,10 +52,5 @@ TEST(RunDecisions, DesktopLockAccountAndRunningGame) {
   for (const auto& row : rows) EXPECT_EQ(row.decided, row.expected) << row.what;
 }
 
-TEST(RunDecisions, TheCommandLineQuotesTheFileAndKeepsTheParametersAsStored) {
-  EXPECT_EQ(GameCommandLine("quake2.exe", "+exec Scrnsave.cfg "), "\"quake2.exe\" +exec Scrnsave.cfg ");
-  EXPECT_EQ(GameCommandLine("my game.exe", ""), "\"my game.exe\"");
-}
-
 }  // namespace
 }  // namespace kavrin
