@@ -8,11 +8,11 @@ struct KnownExecutable {
   GameKind kind;
 };
 
-// In the order they are compared; "winquake" has no extension on purpose.
+// In the order they are compared. The game's file is winquake.exe; the bare
+// "winquake" stays for launch files that already store it.
 constexpr KnownExecutable kKnownExecutables[] = {
-    {"winquake", Quake},   {"glquake.exe", Quake}, {"quake2.exe", Quake2},
-    {"hl.exe", Hl},        {"quake3.exe", Quake3}, {"sin.exe", SinHeretic2},
-    {"heretic2.exe", SinHeretic2},
+    {"winquake", Quake}, {"winquake.exe", Quake}, {"glquake.exe", Quake},   {"quake2.exe", Quake2},
+    {"hl.exe", Hl},      {"quake3.exe", Quake3},  {"sin.exe", SinHeretic2}, {"heretic2.exe", SinHeretic2},
 };
 
 }  // namespace

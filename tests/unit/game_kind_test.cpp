@@ -52,7 +52,7 @@ TEST(GameKind, ClassifiesTheLowercasedNameWhole) {
       {"winquake", Quake},      {"glquake.exe", Quake},       {"quake2.exe", Quake2},
       {"hl.exe", Hl},           {"quake3.exe", Quake3},       {"sin.exe", SinHeretic2},
       {"heretic2.exe", SinHeretic2},
-      {"winquake.exe", Other},  {"quake2", Other},            {"xquake2.exe", Other},
+      {"winquake.exe", Quake},  {"quake2", Other},            {"xquake2.exe", Other},
       {"quake2.exe ", Other},   {"", Other},                  {"QUAKE2.EXE", Other},
   };
   for (const auto& row : rows) EXPECT_EQ(ClassifyExeName(row.name), row.kind) << row.name;
