@@ -1,6 +1,36 @@
 #include "win/dialog.h"
 
+#include "win/dialog_placement.h"
+#include "win/system_function.h"
+
 namespace kavrin {
+namespace {
+
+Box ToBox(const RECT& rect) { return {rect.left, rect.top, rect.right, rect.bottom}; }
+
+Box WindowBox(HWND window) {
+  RECT rect = {};
+  GetWindowRect(window, &rect);
+  return ToBox(rect);
+}
+
+// The work area of the monitor the window is on; the primary one's before
+// Windows 98 and 2000, which have but one.
+Box WorkAreaNear(HWND window) {
+  auto* monitorFromWindow = SystemFunction<HMONITOR WINAPI(HWND, DWORD)>("user32.dll", "MonitorFromWindow");
+  auto* getMonitorInfo = SystemFunction<BOOL WINAPI(HMONITOR, MONITORINFO*)>("user32.dll", "GetMonitorInfoA");
+  MONITORINFO monitor = {};
+  monitor.cbSize = sizeof monitor;
+  if (monitorFromWindow && getMonitorInfo &&
+      getMonitorInfo(monitorFromWindow(window, MONITOR_DEFAULTTONEAREST), &monitor)) {
+    return ToBox(monitor.rcWork);
+  }
+  RECT work = {};
+  SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+  return ToBox(work);
+}
+
+}  // namespace
 
 Dialog::Dialog(int templateId, HWND parent) : templateId_(templateId), parent_(parent) {}
 
@@ -45,6 +75,23 @@ bool Dialog::UpdateData(bool saving) {
 
 void Dialog::EndDialog(INT_PTR result) { ::EndDialog(hwnd_, result); }
 
+void Dialog::CentreUnlessPlaced() {
+  if (!TemplateLeavesPlacement()) return;
+  HWND owner = GetWindow(hwnd_, GW_OWNER);
+  const bool overOwner = owner != nullptr && IsWindowVisible(owner) && !IsIconic(owner);
+  const Box area = WorkAreaNear(overOwner ? owner : hwnd_);
+  const Box placed = CentredBox(WindowBox(hwnd_), overOwner ? WindowBox(owner) : area, area);
+  SetWindowPos(hwnd_, nullptr, placed.left, placed.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+bool Dialog::TemplateLeavesPlacement() const {
+  HMODULE module = GetModuleHandleA(nullptr);
+  HRSRC found = FindResourceA(module, MAKEINTRESOURCEA(templateId_), RT_DIALOG);
+  HGLOBAL loaded = found ? LoadResource(module, found) : nullptr;
+  const void* bytes = loaded ? LockResource(loaded) : nullptr;
+  return bytes != nullptr && kavrin::TemplateLeavesPlacement(bytes, SizeofResource(module, found));
+}
+
 void Dialog::PaintDefault() {
   PAINTSTRUCT paint;
   BeginPaint(hwnd_, &paint);
@@ -56,6 +103,8 @@ INT_PTR CALLBACK Dialog::DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPAR
   if (message == WM_INITDIALOG) {
     SetWindowLongPtrA(hwnd, DWLP_USER, lParam);
     reinterpret_cast<Dialog*>(lParam)->hwnd_ = hwnd;
+    // Before OnInitDialog, so that a handler that moves the window wins.
+    reinterpret_cast<Dialog*>(lParam)->CentreUnlessPlaced();
   }
   auto* dialog = reinterpret_cast<Dialog*>(GetWindowLongPtrA(hwnd, DWLP_USER));
   if (dialog == nullptr) return FALSE;

@@ -56,6 +56,10 @@ class Dialog {
 
  private:
   static INT_PTR CALLBACK DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+  // Centres the new window, over its owner or in the work area, unless
+  // the template gives it a place or has the system centre it.
+  void CentreUnlessPlaced();
+  bool TemplateLeavesPlacement() const;
   INT_PTR HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
   int templateId_;

@@ -93,6 +93,38 @@ TEST_F(AboutBoxTest, OpensFromItsButtonAndKeepsTheFields) {
   EXPECT_EQ(opened_, 1);
 }
 
+// Twice the centre, so that odd sizes compare exactly.
+POINT DoubleCentre(const RECT& rect) { return {rect.left + rect.right, rect.top + rect.bottom}; }
+
+POINT DoubleCentreOf(HWND window) {
+  RECT rect = {};
+  GetWindowRect(window, &rect);
+  return DoubleCentre(rect);
+}
+
+// Both templates sit at 0, 0: the dialog base centres them.
+TEST_F(AboutBoxTest, ConfigurationIsCentredInTheWorkAreaAndAboutOverIt) {
+  RECT work = {};
+  SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+  POINT config = {}, about = {}, overConfig = {};
+  Run({Do([&] {
+         config = DoubleCentreOf(dialog_.hwnd());
+         PostClick(dialog_.hwnd(), IDC_ABOUT);
+       }),
+       [&] {
+         about_ = FindThreadWindow(kAboutCaption);
+         if (about_ == nullptr) return false;
+         about = DoubleCentreOf(about_);
+         overConfig = DoubleCentreOf(dialog_.hwnd());
+         PostClick(about_, IDOK);
+         return true;
+       }});
+  EXPECT_NEAR(config.x, DoubleCentre(work).x, 1);
+  EXPECT_NEAR(config.y, DoubleCentre(work).y, 1);
+  EXPECT_NEAR(about.x, overConfig.x, 1);
+  EXPECT_NEAR(about.y, overConfig.y, 1);
+}
+
 TEST_F(AboutBoxTest, OpensForEverySystemCommandFrom16To31) {
   std::vector<Step> steps;
   for (UINT command = 16; command <= 31; ++command) {
