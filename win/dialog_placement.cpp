@@ -31,7 +31,8 @@ bool TemplateLeavesPlacement(const void* dialogTemplate, std::size_t size) {
   const std::size_t styleAt = extended ? 12 : 0;
   const std::size_t xAt = extended ? 18 : 10;
   if (size < xAt + 4) return false;
-  return (DwordAt(bytes, styleAt) & kCentreStyle) == 0 && WordAt(bytes, xAt) == 0 && WordAt(bytes, xAt + 2) == 0;
+  return (DwordAt(bytes, styleAt) & kCentreStyle) == 0 && WordAt(bytes, xAt) == 0 &&
+         WordAt(bytes, xAt + 2) == 0;
 }
 
 Box CentredBox(const Box& window, const Box& over, const Box& area) {
