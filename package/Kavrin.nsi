@@ -76,8 +76,31 @@ Function .onInit
   ${EndIf}
 FunctionEnd
 
+; Windows refuses to overwrite a program file while it runs, and Kavrin's
+; settings window is Kavrin.scr itself. Asked before anything is written,
+; so Cancel (or /S) leaves the old version whole.
+Function EnsureReplaceable
+  !insertmacro ScreenSaverPath $1
+  ${IfNot} ${FileExists} $1
+    Return
+  ${EndIf}
+  retry:
+    ; OPEN_EXISTING neither creates nor truncates; the share mode File uses.
+    System::Call 'kernel32::CreateFileW(w r1, i 0x40000000, i 1, p 0, i 3, i 0x80, p 0) p.r2'
+    ${If} $2 != -1
+      System::Call 'kernel32::CloseHandle(p r2)'
+      Return
+    ${EndIf}
+    MessageBox MB_RETRYCANCEL|MB_ICONEXCLAMATION "Kavrin is running: its settings window is open, perhaps from the screen saver settings, so Kavrin.scr cannot be replaced.$\r$\n$\r$\nClose Kavrin's settings window, then choose Retry. Cancel ends the setup without changing anything." /SD IDCANCEL IDRETRY retry
+  SetErrorLevel 32 ; ERROR_SHARING_VIOLATION
+  Quit
+FunctionEnd
+
 Section "Kavrin screen saver" SecProgram
   SectionIn RO
+  Call EnsureReplaceable
+  ; Should Kavrin start between the check and here: abort, never skip the file.
+  AllowSkipFiles off
   SetOutPath "$SYSDIR"
   File "${STAGE}/Kavrin.scr"
   SetOutPath "$INSTDIR"
@@ -95,7 +118,12 @@ Section "Kavrin screen saver" SecProgram
   WriteRegStr HKLM "${UNINST_KEY}" "QuietUninstallString" '"$INSTDIR\Uninstall.exe" /S'
   WriteRegDWORD HKLM "${UNINST_KEY}" "NoModify" 1
   WriteRegDWORD HKLM "${UNINST_KEY}" "NoRepair" 1
-  SectionGetSize ${SecProgram} $0
+  ; In KiB, the uninstaller included: the program folder holds only our files.
+  ${GetSize} "$INSTDIR" "/S=0B /G=0" $0 $2 $3
+  ${GetSize} "$SYSDIR" "/M=Kavrin.scr /S=0B /G=0" $2 $3 $4
+  IntOp $0 $0 + $2
+  IntOp $0 $0 + 1023
+  IntOp $0 $0 / 1024
   WriteRegDWORD HKLM "${UNINST_KEY}" "EstimatedSize" $0
 SectionEnd
 
@@ -113,12 +141,20 @@ Function OpenScreenSaverSettings
 FunctionEnd
 
 Section "Uninstall"
-  Delete /REBOOTOK "$SYSDIR\Kavrin.scr"
+  !insertmacro ScreenSaverPath $1
+  ; Windows may store the short form; it can only be had while the file exists.
+  GetFullPathName /SHORT $2 $1
+  Delete /REBOOTOK $1
+  ${If} ${RebootFlag}
+    MessageBox MB_ICONINFORMATION "Kavrin.scr was in use, so it could not be removed now. Windows removes it when you next restart the computer." /SD IDOK
+    SetErrorLevel 3010 ; ERROR_SUCCESS_REBOOT_REQUIRED
+  ${EndIf}
 
-  ; Another screen saver chosen since stays chosen.
+  ; Only our own file: another screen saver, or a Kavrin.scr elsewhere, stays
+  ; chosen. StrCmp (==) ignores case.
   ReadRegStr $0 HKCU "${DESKTOP_KEY}" "SCRNSAVE.EXE"
-  ${GetFileName} $0 $1
-  ${If} $1 == "Kavrin.scr"
+  ${If} $0 == $1
+  ${OrIf} $0 == $2
     DeleteRegValue HKCU "${DESKTOP_KEY}" "SCRNSAVE.EXE"
   ${EndIf}
 

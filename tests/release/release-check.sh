@@ -3,10 +3,13 @@
 # after the version record, checksums that verify, the zip's three files
 # with CR LF text for Windows users. Then, under Wine in a prefix of its
 # own, a silent install puts Kavrin.scr into the system folder, registers
-# the uninstaller with that version and chooses Kavrin; the installed
-# program opens its dialog; a silent uninstall takes all of it away again
-# but keeps the user's settings file. Prints PASS/FAIL lines and
-# "release: N passed, M failed".
+# the uninstaller with that version and size and chooses Kavrin; an
+# upgrade replaces the file; the installed program opens its dialog; a
+# silent uninstall takes all of it away again but keeps the user's
+# settings file. With the dialog open, an upgrade changes nothing and ends
+# with 32, and an uninstall leaves Kavrin.scr for the next restart and ends
+# with 3010. SCRNSAVE.EXE is cleared only when it names the installed file.
+# Prints PASS/FAIL lines and "release: N passed, M failed".
 set -uo pipefail
 root=$(cd "$(dirname "$0")/../.." && pwd)
 cd "$root"
@@ -28,6 +31,10 @@ finish() {
   echo "release: $passed passed, $failed failed"
   [ "$failed" -eq 0 ]
   exit
+}
+
+contains() {
+  [[ $1 == *"$2"* ]]
 }
 
 # Every line of the file ends in CR LF.
@@ -92,20 +99,77 @@ check "uninstall entry names the publisher" test "$(reg_value "$uninst_key" Publ
 uninstaller=$(reg_value "$uninst_key" UninstallString | tr -d '"')
 check "the uninstaller is where the entry says" test -f "$(wine winepath -u "$uninstaller" 2>/dev/null)"
 check "SCRNSAVE.EXE names Kavrin" test "$(reg_value "$desktop_key" SCRNSAVE.EXE)" = 'C:\windows\system32\Kavrin.scr'
+program_dir=$drive_c/Program\ Files/Kavrin
+bytes=$(cat "$scr" "$program_dir/README.txt" "$program_dir/LICENSE.txt" "$program_dir/Uninstall.exe" | wc -c)
+kib=$(((bytes + 1023) / 1024))
+estimated=$(($(reg_value "$uninst_key" EstimatedSize)))
+# At most 1 KiB over for each file, rounded up on its own.
+check "EstimatedSize ($estimated) is the installed files' $kib KiB" \
+  test "$estimated" -ge "$kib" -a "$estimated" -le $((kib + 4))
 
-wine 'C:\windows\system32\Kavrin.scr' /c </dev/null >/dev/null 2>&1 &
-saver=$!
-window=$(timeout 60 xdotool search --sync --name "^Kavrin Version $version Configuration\$" 2>/dev/null | head -n 1)
+printf 'older build' >>"$scr"
+wine "$setup" /S </dev/null >/dev/null 2>&1
+check "an upgrade with Kavrin closed ends with 0" test $? -eq 0
+check "an upgrade with Kavrin closed replaces Kavrin.scr" cmp -s "$scr" build/release/stage/Kavrin.scr
+
+# Starts the installed Kavrin.scr /c; sets $saver and $window.
+open_dialog() {
+  wine 'C:\windows\system32\Kavrin.scr' /c </dev/null >/dev/null 2>&1 &
+  saver=$!
+  window=$(timeout 60 xdotool search --sync --name "^Kavrin Version $version Configuration\$" 2>/dev/null | head -n 1)
+}
+close_dialog() {
+  [ -n "$window" ] && xdotool windowfocus --sync "$window" key Escape
+  timeout 30 tail --pid="$saver" -f /dev/null || kill "$saver" 2>/dev/null
+}
+
+open_dialog
 check "installed Kavrin.scr /c opens its dialog" test -n "$window"
-[ -n "$window" ] && xdotool windowfocus --sync "$window" key Escape
-timeout 30 tail --pid="$saver" -f /dev/null || kill "$saver" 2>/dev/null
+close_dialog
 
+# Windows may store the path in any case.
+wine reg add "$desktop_key" /v SCRNSAVE.EXE /d 'C:\WINDOWS\SYSTEM32\KAVRIN.SCR' /f </dev/null >/dev/null 2>&1
 quiet=$(reg_value "$uninst_key" QuietUninstallString)
 uninstall_path=${quiet%\" /S}
 wine "${uninstall_path#\"}" /S </dev/null >/dev/null 2>&1
 check "uninstall removes Kavrin.scr" eventually test ! -e "$scr"
 check "uninstall removes the program folder" eventually test ! -e "$drive_c/Program Files/Kavrin"
 check "uninstall removes the entry" test -z "$(reg_value "$uninst_key" DisplayVersion)"
-check "uninstall clears SCRNSAVE.EXE" test -z "$(reg_value "$desktop_key" SCRNSAVE.EXE)"
+check "uninstall clears SCRNSAVE.EXE naming the installed file in capitals" \
+  test -z "$(reg_value "$desktop_key" SCRNSAVE.EXE)"
 check "uninstall keeps c:\\q2scr.sc2" test "$(cat "$drive_c/q2scr.sc2")" = $'user settings\r'
+
+# An older version, in use: its settings dialog open.
+wine "$setup" /S </dev/null >/dev/null 2>&1
+printf 'older build' >>"$scr"
+printf 'older text' >>"$program_dir/README.txt"
+wine reg add "$uninst_key" /v DisplayVersion /d 2.99 /f </dev/null >/dev/null 2>&1
+wine reg add "$desktop_key" /v SCRNSAVE.EXE /d 'C:\Games\Kavrin.scr' /f </dev/null >/dev/null 2>&1
+installed_state() {
+  sha256sum "$scr" "$program_dir"/*
+  wine reg query "$uninst_key" /s </dev/null 2>/dev/null
+  reg_value "$desktop_key" SCRNSAVE.EXE
+}
+before=$(installed_state)
+open_dialog
+check "the older Kavrin.scr /c opens its dialog" test -n "$window"
+wine "$setup" /S </dev/null >/dev/null 2>&1
+check "an upgrade with Kavrin's dialog open ends with 32" test $? -eq 32
+check "an upgrade with Kavrin's dialog open changes no file and no registry value" \
+  test "$(installed_state)" = "$before"
+
+# In place (_?=), so the exit code is the uninstaller's; through cmd, which
+# passes the command line as it stands and reports all 32 bits of it.
+location=$(reg_value "$uninst_key" InstallLocation)
+printf '@"%s\\Uninstall.exe" /S _?=%s\r\n@echo %%ERRORLEVEL%%\r\n' "$location" "$location" >"$drive_c/uninstall-in-place.bat"
+code=$(wine cmd /c 'C:\uninstall-in-place.bat' </dev/null 2>/dev/null | tr -d '\r')
+check "uninstall with Kavrin's dialog open ends with 3010" test "$code" = 3010
+pending='HKLM\System\CurrentControlSet\Control\Session Manager'
+check "uninstall with Kavrin's dialog open queues Kavrin.scr for the restart" \
+  contains "$(reg_value "$pending" PendingFileRenameOperations)" 'C:\windows\system32\Kavrin.scr'
+check "uninstall keeps SCRNSAVE.EXE naming another Kavrin.scr" \
+  test "$(reg_value "$desktop_key" SCRNSAVE.EXE)" = 'C:\Games\Kavrin.scr'
+close_dialog
+wineboot -r </dev/null >/dev/null 2>&1
+check "the restart removes Kavrin.scr" test ! -e "$scr"
 finish
