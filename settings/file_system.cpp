@@ -63,7 +63,6 @@ std::optional<std::string> ReadWholeFile(const std::string& path) {
   return bytes;
 }
 
-
 // Right after a failed fopen: did the system refuse this account?
 bool AccessWasDenied() {
 #ifdef _WIN32

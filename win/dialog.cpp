@@ -30,6 +30,16 @@ Box WorkAreaNear(HWND window) {
   return ToBox(work);
 }
 
+// Whether this program's template `templateId` sits at 0, 0 and leaves
+// centring to us.
+bool ResourceLeavesPlacement(int templateId) {
+  HMODULE module = GetModuleHandleA(nullptr);
+  HRSRC found = FindResourceA(module, MAKEINTRESOURCEA(templateId), RT_DIALOG);
+  HGLOBAL loaded = found ? LoadResource(module, found) : nullptr;
+  const void* bytes = loaded ? LockResource(loaded) : nullptr;
+  return bytes != nullptr && TemplateLeavesPlacement(bytes, SizeofResource(module, found));
+}
+
 }  // namespace
 
 Dialog::Dialog(int templateId, HWND parent) : templateId_(templateId), parent_(parent) {}
@@ -76,20 +86,12 @@ bool Dialog::UpdateData(bool saving) {
 void Dialog::EndDialog(INT_PTR result) { ::EndDialog(hwnd_, result); }
 
 void Dialog::CentreUnlessPlaced() {
-  if (!TemplateLeavesPlacement()) return;
+  if (!ResourceLeavesPlacement(templateId_)) return;
   HWND owner = GetWindow(hwnd_, GW_OWNER);
   const bool overOwner = owner != nullptr && IsWindowVisible(owner) && !IsIconic(owner);
   const Box area = WorkAreaNear(overOwner ? owner : hwnd_);
   const Box placed = CentredBox(WindowBox(hwnd_), overOwner ? WindowBox(owner) : area, area);
   SetWindowPos(hwnd_, nullptr, placed.left, placed.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-}
-
-bool Dialog::TemplateLeavesPlacement() const {
-  HMODULE module = GetModuleHandleA(nullptr);
-  HRSRC found = FindResourceA(module, MAKEINTRESOURCEA(templateId_), RT_DIALOG);
-  HGLOBAL loaded = found ? LoadResource(module, found) : nullptr;
-  const void* bytes = loaded ? LockResource(loaded) : nullptr;
-  return bytes != nullptr && kavrin::TemplateLeavesPlacement(bytes, SizeofResource(module, found));
 }
 
 void Dialog::PaintDefault() {

@@ -59,7 +59,6 @@ class Dialog {
   // Centres the new window, over its owner or in the work area, unless
   // the template gives it a place or has the system centre it.
   void CentreUnlessPlaced();
-  bool TemplateLeavesPlacement() const;
   INT_PTR HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
   int templateId_;

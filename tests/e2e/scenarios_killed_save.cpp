@@ -201,8 +201,9 @@ void KilledSavesLoseNothing() {
 }
 
 // The state a save of the 9x line leaves when it is cut short between the
-// two renames of every file: each file only as its backup. Kavrin reads the backups, run mode gives the game its script
-// back, and the next save replaces them all.
+// two renames of every file: each file only as its backup. Kavrin reads
+// the backups, run mode gives the game its script back, and the next save
+// replaces them all.
 void CutBetweenRenamesLosesNothing() {
   const ScopedUserValue version = ReportedWindowsVersion("win98");
   InstallGame("C:\\games\\quake2", "quake2.exe", "baseq2");

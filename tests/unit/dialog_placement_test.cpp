@@ -45,10 +45,12 @@ TEST(DialogPlacement, OnlyATemplateAtTheOriginWithoutCentreStyleIsOurs) {
     const std::vector<unsigned char> bytes = Template(row.extended, row.style, row.x, row.y);
     EXPECT_EQ(TemplateLeavesPlacement(bytes.data(), bytes.size()), row.ours)
         << row.extended << " " << row.style << " " << row.x << "," << row.y;
+    // Cut before the end of its position: too short to tell.
+    EXPECT_FALSE(TemplateLeavesPlacement(bytes.data(), bytes.size() - 5));
   }
-  const std::vector<unsigned char> cut = Template(true, kModalFrame, 0, 0);
-  EXPECT_FALSE(TemplateLeavesPlacement(cut.data(), 21));
 }
+
+std::vector<long> Corners(const Box& box) { return {box.left, box.top, box.right, box.bottom}; }
 
 TEST(DialogPlacement, CentresOverTheOwnerAndStaysInsideTheArea) {
   const Box primary = {0, 0, 1024, 740};
@@ -66,10 +68,7 @@ TEST(DialogPlacement, CentresOverTheOwnerAndStaysInsideTheArea) {
   };
   for (const auto& row : rows) {
     const Box placed = CentredBox(row.window, row.over, row.area);
-    EXPECT_EQ(placed.left, row.expected.left) << row.what;
-    EXPECT_EQ(placed.top, row.expected.top) << row.what;
-    EXPECT_EQ(placed.right, row.expected.right) << row.what;
-    EXPECT_EQ(placed.bottom, row.expected.bottom) << row.what;
+    EXPECT_EQ(Corners(placed), Corners(row.expected)) << row.what;
   }
 }
 
