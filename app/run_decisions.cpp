@@ -33,6 +33,11 @@ bool IsGameRunning(const std::vector<std::string>& processFiles, const std::stri
   return false;
 }
 
+std::string WithDefaultExtension(const std::string& file) {
+  const std::string name = ExeName(file);
+  return name.empty() || name.find('.') != std::string::npos ? file : file + ".exe";
+}
+
 std::string GameCommandLine(const std::string& file, const std::string& parameters) {
   const std::string quoted = "\"" + file + "\"";
   return parameters.empty() ? quoted : quoted + " " + parameters;

@@ -33,6 +33,10 @@ bool IsServiceAccount(const std::string& sid);
 // 9x line gives them) has the game's executable file name, in any case.
 bool IsGameRunning(const std::vector<std::string>& processFiles, const std::string& exeName);
 
+// The name the shell tries first for a stored executable name: with
+// ".exe" added when the name has no extension of its own.
+std::string WithDefaultExtension(const std::string& file);
+
 // The command line that starts `file` with `parameters`: the quoted file
 // name, then a blank and the parameters as stored, if there are any.
 std::string GameCommandLine(const std::string& file, const std::string& parameters);

@@ -8,8 +8,7 @@
 #include "app/session_facts.h"
 #include "settings/exe_path.h"
 #include "settings/file_system.h"
-#include "settings/game_kind.h"
-#include "settings/game_script.h"
+#include "settings/game_table.h"
 
 namespace kavrin {
 namespace {
@@ -28,8 +27,8 @@ bool GameAlreadyRunning(const LaunchCommand& command) {
 // A save cut short between its two renames (Windows 95, 98, ME) leaves
 // the game's script under its backup name, where the game does not look.
 void RestoreGameScript(const LaunchCommand& command) {
-  const GameKind kind = ClassifyExeName(LowerCase(command.file));
-  if (HasGameScript(kind)) RestoreCutShortReplace(command.directory + BaseDirectorySuffix(kind) + kGameScriptName);
+  const GameFamily& family = FamilyOfExe(command.file);
+  if (HasGameScript(family)) RestoreCutShortReplace(GameScriptPath(command.directory, family));
 }
 
 bool OpenThroughShell(const LaunchCommand& command) {
@@ -65,15 +64,23 @@ bool StartGame(const LaunchCommand& command) {
   return StartsOnUserDesktop(ProcessDesktopName()) ? StartOnUserDesktop(command) : OpenThroughShell(command);
 }
 
+// CreateProcessA assumes no extension, where the shell tries ".exe" first:
+// a stored "winquake" is started, and looked for, as winquake.exe.
+void AddDefaultExtension(LaunchCommand& command) {
+  const std::string withExtension = WithDefaultExtension(command.file);
+  if (IsFile(withExtension)) command.file = withExtension;
+}
+
 }  // namespace
 
 bool RunGame(const std::string& launchFilePath) {
   if (RunsForTheLogonScreen()) return false;
-  const std::optional<LaunchCommand> command = ReadLaunchCommand(ReadFileBytes(launchFilePath));
+  std::optional<LaunchCommand> command = ReadLaunchCommand(ReadFileBytes(launchFilePath));
   if (!command) return false;
   // The game finds its own files relative to the directory it starts in.
   if (!command->directory.empty() && !ChangeDirectory(command->directory)) return false;
   RestoreGameScript(*command);
+  AddDefaultExtension(*command);
   const bool running = GameAlreadyRunning(*command) || StartGame(*command);
   // Windows locks on resume only after a saver that ran for a while; this
   // one ends at once, so it locks for Windows, with the game behind the lock.

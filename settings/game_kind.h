@@ -5,6 +5,8 @@
 
 namespace kavrin {
 
+// Selects the script's dialect; settings/game_table.h says which names
+// and engines belong to each.
 enum GameKind {
   Quake = 0,
   Quake2 = 1,
@@ -14,14 +16,8 @@ enum GameKind {
   Other = 5,
 };
 
-// Compares the already lowercased name whole with the known executables.
-GameKind ClassifyExeName(const std::string& lowerName);
-
-// The suffix that turns the executable's directory into the directory the
-// game reads its scripts from, for example "/baseq2/"; "" for Other.
-const char* BaseDirectorySuffix(GameKind kind);
-
-// Whether the save writes a game script for this kind.
-bool HasGameScript(GameKind kind);
+// The kind of the executable's file name, compared after lowercasing,
+// whole; Other for a name Kavrin does not know.
+GameKind ClassifyExeName(const std::string& exeName);
 
 }  // namespace kavrin

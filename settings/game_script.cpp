@@ -19,16 +19,23 @@ std::string StartDemos(const Demos& demos) {
   return text;
 }
 
-std::string DemomapAlias(size_t entry, const std::string& map, size_t next) {
-  return "alias demo" + std::to_string(entry) + " \"demomap " + map +
-         "; set nextserver demo" + std::to_string(next) + "\"";
+// The engines take a demomap name for a demo only when it ends in ".dm2"
+// exactly; the file system does not mind the case.
+std::string DemomapName(const std::string& path) {
+  std::string name = DemoName(path);
+  const size_t size = name.size();
+  if (size >= 4 && LowerCase(name.substr(size - 4)) == ".dm2") name.replace(size - 4, 4, ".dm2");
+  return name;
 }
 
-std::string Quake2Script(const Demos& demos) {
+// Entries 0 to N - 1 play the demos in order; the last leads back to 0.
+std::string DemomapRing(const Demos& demos) {
   std::string text;
-  for (size_t i = 0; i < demos.size(); ++i) text += DemomapAlias(i, DemoName(demos[i]), i + 1) + " \n";
-  // The closing entry plays loop.dm2 and leads back to the first demo.
-  return text + DemomapAlias(demos.size(), "loop.dm2", 0) + "\ndemo0";
+  for (size_t i = 0; i < demos.size(); ++i) {
+    text += "alias demo" + std::to_string(i) + " \"demomap " + DemomapName(demos[i]) + "; set nextserver demo" +
+            std::to_string(RingSuccessor(i, demos.size())) + "\" \n";
+  }
+  return text;
 }
 
 std::string Quake3Script(const Demos& demos) {
@@ -40,23 +47,15 @@ std::string Quake3Script(const Demos& demos) {
   return text + "vstr d0";
 }
 
-std::string SinHeretic2Script(const Demos& demos) {
-  std::string text;
-  for (size_t i = 0; i < demos.size(); ++i) {
-    text += DemomapAlias(i, DemoName(demos[i]), RingSuccessor(i, demos.size())) + " \n";
-  }
-  return text + "\ndemo0";
-}
-
 }  // namespace
 
 std::string BuildGameScript(int kind, const std::vector<std::string>& demos) {
   switch (kind) {
     case Quake: return StartDemos(demos);
-    case Quake2: return Quake2Script(demos);
+    case Quake2: return DemomapRing(demos) + "demo0";
     case Hl: return StartDemos(demos) + "\ndemos";
     case Quake3: return Quake3Script(demos);
-    default: return SinHeretic2Script(demos);
+    default: return DemomapRing(demos) + "\ndemo0";
   }
 }
 

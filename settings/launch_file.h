@@ -3,20 +3,14 @@
 
 #include <string>
 
-#include "settings/game_kind.h"
-
 namespace kavrin {
 
 constexpr const char* kLaunchFileName = "q2scr.sc2";
 constexpr const char* kLaunchFilePath = "c:/q2scr.sc2";
 
 // The file's text (in-memory line ends) for the executable and mod the user
-// chose: directory, lowercased name and the argument line of its kind.
+// chose: directory, lowercased name and the argument line of its family.
 std::string BuildLaunchFileText(const std::string& exePath, const std::string& modDir);
-
-// Line 3 alone: the argument line the game is started with, with the line
-// end that kind's line carries (only Quake's has one).
-std::string BuildArgumentLine(GameKind kind, const std::string& modDir);
 
 // The dialog's fields as read back from the launch file.
 struct LaunchFields {
@@ -27,8 +21,5 @@ struct LaunchFields {
 // Reads the fields back from the file's bytes. The mod comes back as it was
 // written, without surrounding blanks, for every argument line we write.
 LaunchFields ReadLaunchFields(const std::string& diskText);
-
-// The mod directory stored in an argument line, "" when there is none.
-std::string ModFromArgumentLine(const std::string& argumentLine);
 
 }  // namespace kavrin

@@ -2,8 +2,8 @@
 
 #include "settings/exe_path.h"
 #include "settings/file_system.h"
-#include "settings/game_kind.h"
 #include "settings/game_script.h"
+#include "settings/game_table.h"
 #include "settings/settings_place.h"
 #include "settings/staged_files.h"
 
@@ -59,11 +59,10 @@ SaveResult SaveConfiguration(const SaveRequest& request) {
   }
   if (refused.fault != WriteFault::None) return WriteFailure(refused.path, refused.fault);
 
-  const GameKind kind = ClassifyExeName(LowerCase(ExeName(request.exePath)));
-  if (!HasGameScript(kind)) return CommitAll(files);
+  const GameFamily& family = FamilyOfExe(ExeName(request.exePath));
+  if (!HasGameScript(family)) return CommitAll(files);
 
-  // The directory already ends with a backslash; the suffix adds "/base/".
-  const std::string baseDirectory = ExeDirectory(request.exePath) + BaseDirectorySuffix(kind);
+  const std::string baseDirectory = BaseDirectory(ExeDirectory(request.exePath), family);
   if (!CanEnterDirectory(baseDirectory)) {
     // The launch file and demo list stand on their own and are kept; only
     // the script has nowhere to go.
@@ -71,8 +70,8 @@ SaveResult SaveConfiguration(const SaveRequest& request) {
     if (committed.status != SaveStatus::Saved) return committed;
     return Failure(SaveStatus::GameDirectoryIncorrect, baseDirectory, "Game Directory Incorrect");
   }
-  const std::string scriptPath = baseDirectory + kGameScriptName;
-  const WriteFault fault = files.Stage(scriptPath, BuildGameScript(kind, request.demos));
+  const std::string scriptPath = GameScriptPath(ExeDirectory(request.exePath), family);
+  const WriteFault fault = files.Stage(scriptPath, BuildGameScript(family.kind, request.demos));
   if (fault != WriteFault::None) return WriteFailure(scriptPath, fault);
   return CommitAll(files);
 }

@@ -102,8 +102,7 @@ void DemoListEditing() {
   ExpectFileBytes("C:\\games\\quake2\\baseq2\\Scrnsave.cfg",
                   "alias demo0 \"demomap one.dm2; set nextserver demo1\" \r\n"
                   "alias demo1 \"demomap three.dm2; set nextserver demo2\" \r\n"
-                  "alias demo2 \"demomap four.dem; set nextserver demo3\" \r\n"
-                  "alias demo3 \"demomap loop.dm2; set nextserver demo0\"\r\n"
+                  "alias demo2 \"demomap four.dem; set nextserver demo0\" \r\n"
                   "demo0");
 }
 
@@ -117,8 +116,7 @@ void RemovingEverythingSavesEmptyList() {
   dialog.PressOk();
   ExpectEqual(saver->ExitCode(kPatience), 0, "exit code");
   ExpectFileBytes(kDemoListFile, "");
-  ExpectFileBytes("C:\\games\\quake2\\baseq2\\Scrnsave.cfg",
-                  "alias demo0 \"demomap loop.dm2; set nextserver demo0\"\r\ndemo0");
+  ExpectFileBytes("C:\\games\\quake2\\baseq2\\Scrnsave.cfg", "demo0");
 }
 
 void ExeBrowseReplacesOnlyOnOk() {
@@ -147,10 +145,9 @@ std::string Quake2Script(const std::vector<std::string>& names) {
   std::string script;
   for (size_t i = 0; i < names.size(); ++i) {
     script += "alias demo" + std::to_string(i) + " \"demomap " + names[i] + "; set nextserver demo" +
-              std::to_string(i + 1) + "\" \r\n";
+              std::to_string(i + 1 < names.size() ? i + 1 : 0) + "\" \r\n";
   }
-  return script + "alias demo" + std::to_string(names.size()) +
-         " \"demomap loop.dm2; set nextserver demo0\"\r\ndemo0";
+  return script + "demo0";
 }
 
 void ListStopsAtHundredDemos() {

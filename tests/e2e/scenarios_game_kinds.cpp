@@ -15,27 +15,27 @@ namespace {
 
 // Each kind is configured with the same demo editing: three files picked
 // at once, two more with blanks in their paths, then two entries removed.
+// The demomap rings write the capital ".DM2" in lower case.
 const std::vector<std::string> kSavedDemos = {
-    "C:\\demos\\one.dm2", "C:\\demos\\three.dm2", "C:\\my demos\\a b.dm2"};
-constexpr const char* kDemoListBytes = "C:\\demos\\one.dm2\r\nC:\\demos\\three.dm2\r\nC:\\my demos\\a b.dm2\r\n";
+    "C:\\demos\\one.dm2", "C:\\demos\\three.dm2", "C:\\my demos\\A B.DM2"};
+constexpr const char* kDemoListBytes = "C:\\demos\\one.dm2\r\nC:\\demos\\three.dm2\r\nC:\\my demos\\A B.DM2\r\n";
 
-constexpr const char* kStartdemosScript = "startdemos one.dm2 three.dm2 a b.dm2 ";
+constexpr const char* kStartdemosScript = "startdemos one.dm2 three.dm2 A B.DM2 ";
 constexpr const char* kQuake2Script =
     "alias demo0 \"demomap one.dm2; set nextserver demo1\" \r\n"
     "alias demo1 \"demomap three.dm2; set nextserver demo2\" \r\n"
-    "alias demo2 \"demomap a b.dm2; set nextserver demo3\" \r\n"
-    "alias demo3 \"demomap loop.dm2; set nextserver demo0\"\r\n"
+    "alias demo2 \"demomap A B.dm2; set nextserver demo0\" \r\n"
     "demo0";
-constexpr const char* kHlScript = "startdemos one.dm2 three.dm2 a b.dm2 \r\ndemos";
+constexpr const char* kHlScript = "startdemos one.dm2 three.dm2 A B.DM2 \r\ndemos";
 constexpr const char* kQuake3Script =
     "set d0 \"demo one.dm2; set nextdemo vstr d1\" \r\n"
     "set d1 \"demo three.dm2; set nextdemo vstr d2\" \r\n"
-    "set d2 \"demo a b.dm2; set nextdemo vstr d0\" \r\n"
+    "set d2 \"demo A B.DM2; set nextdemo vstr d0\" \r\n"
     "vstr d0";
 constexpr const char* kSinScript =
     "alias demo0 \"demomap one.dm2; set nextserver demo1\" \r\n"
     "alias demo1 \"demomap three.dm2; set nextserver demo2\" \r\n"
-    "alias demo2 \"demomap a b.dm2; set nextserver demo0\" \r\n"
+    "alias demo2 \"demomap A B.dm2; set nextserver demo0\" \r\n"
     "\r\n"
     "demo0";
 
@@ -65,6 +65,9 @@ const GameKindCase kGameKinds[] = {
      "-toconsole +set game tfc +exec Scrnsave.cfg "},
     {"game/quake3", "C:\\games\\quake3", "quake3.exe", "baseq3", "",
      "C:\\games\\quake3\\\r\nquake3.exe\r\n+exec Scrnsave.cfg ", kQuake3Script, "+exec Scrnsave.cfg "},
+    {"game/ioquake3", "C:\\games\\quake3", "ioquake3.x86_64.exe", "baseq3", "kavmod",
+     "C:\\games\\quake3\\\r\nioquake3.x86_64.exe\r\n+exec Scrnsave.cfg +set fs_game kavmod", kQuake3Script,
+     "+exec Scrnsave.cfg +set fs_game kavmod"},
     {"game/sin", "C:\\games\\sin", "sin.exe", "base", "ctf",
      "C:\\games\\sin\\\r\nsin.exe\r\n+exec Scrnsave.cfg +set game ctf", kSinScript,
      "+exec Scrnsave.cfg +set game ctf"},
@@ -105,7 +108,7 @@ void Configure(const GameKindCase& row) {
   RemoteConfigDialog dialog(saver->Id());
   dialog.BrowseExe(ExePathOf(row));
   dialog.BrowseDemos(kDemoFolder, {"one.dm2", "two.dm2", "three.dm2"});
-  dialog.BrowseDemos(kSpacedDemoFolder, {"a b.dm2", "c d.hd2"});
+  dialog.BrowseDemos(kSpacedDemoFolder, {"A B.DM2", "c d.hd2"});
   dialog.Remove({1, 4});
   dialog.TypeModDir(row.mod);
   Expect(dialog.Demos() == kSavedDemos, "the list does not hold the expected demos before OK");

@@ -16,8 +16,7 @@ constexpr const char* kQuake2Exe = "C:\\games\\quake2\\quake2.exe";
 constexpr const char* kQuake2Launch = "C:\\games\\quake2\\\r\nquake2.exe\r\n+exec Scrnsave.cfg +set game ctf";
 constexpr const char* kQuake2Script =
     "alias demo0 \"demomap one.dm2; set nextserver demo1\" \r\n"
-    "alias demo1 \"demomap two.dm2; set nextserver demo2\" \r\n"
-    "alias demo2 \"demomap loop.dm2; set nextserver demo0\"\r\n"
+    "alias demo1 \"demomap two.dm2; set nextserver demo0\" \r\n"
     "demo0";
 const std::vector<std::string> kDemos = {"C:\\demos\\one.dm2", "C:\\demos\\two.dm2"};
 constexpr const char* kDemoListBytes = "C:\\demos\\one.dm2\r\nC:\\demos\\two.dm2\r\n";

@@ -6,16 +6,14 @@
 #include <string>
 
 #include "fuzz_check.h"
+#include "settings/argument_line.h"
 #include "settings/exe_path.h"
+#include "settings/game_table.h"
 #include "settings/launch_file.h"
 #include "settings/text_mode.h"
 
 namespace kavrin {
 namespace {
-
-// The names that pick each kind, and one that picks none.
-const char* const kExeNames[] = {"winquake",   "glquake.exe",  "quake2.exe", "hl.exe",
-                                 "quake3.exe", "heretic2.exe", "other.exe"};
 
 bool IsTrimmed(const std::string& text) {
   return text.empty() || (text.front() != ' ' && text.front() != '\t' && text.back() != ' ' &&
@@ -59,11 +57,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   FuzzedDataProvider provider(data, size);
   const std::string directory = provider.ConsumeRandomLengthString(300);
   const std::string mod = provider.ConsumeRandomLengthString(300);
-  const size_t known = provider.ConsumeIntegralInRange<size_t>(0, sizeof kExeNames / sizeof *kExeNames);
+  const auto known = KnownExecutables();
+  const size_t count = static_cast<size_t>(known.end() - known.begin());
+  const size_t pick = provider.ConsumeIntegralInRange<size_t>(0, count);
   // Past the table: a name of the fuzzer's own, kind Other unless it hits one.
-  const std::string name = known < sizeof kExeNames / sizeof *kExeNames
-                               ? std::string(kExeNames[known])
-                               : provider.ConsumeRemainingBytesAsString();
+  const std::string name = pick < count ? std::string(known.begin()[pick].name) : provider.ConsumeRemainingBytesAsString();
   CheckAnyArgumentLine(mod);
   CheckRoundTrip(directory, name, mod);
   return 0;

@@ -1,5 +1,6 @@
 #include "settings/exe_path.h"
 #include "settings/game_kind.h"
+#include "settings/game_table.h"
 
 #include <gtest/gtest.h>
 
@@ -44,7 +45,7 @@ TEST(ExePath, LowerCaseTouchesOnlyAsciiLetters) {
   EXPECT_EQ(LowerCase("\xC9T\xC9.EXE"), "\xC9t\xC9.exe");
 }
 
-TEST(GameKind, ClassifiesTheLowercasedNameWhole) {
+TEST(GameKind, ClassifiesTheNameWholeInAnyCase) {
   const struct {
     const char* name;
     GameKind kind;
@@ -53,23 +54,36 @@ TEST(GameKind, ClassifiesTheLowercasedNameWhole) {
       {"hl.exe", Hl},           {"quake3.exe", Quake3},       {"sin.exe", SinHeretic2},
       {"heretic2.exe", SinHeretic2},
       {"winquake.exe", Quake},  {"quake2", Other},            {"xquake2.exe", Other},
-      {"quake2.exe ", Other},   {"", Other},                  {"QUAKE2.EXE", Other},
+      {"quake2.exe ", Other},   {"", Other},                  {"QUAKE2.EXE", Quake2},
+      // Today's source ports, as their releases name them.
+      {"quakespasm.exe", Quake},   {"QuakeSpasm-Spiked-Win32.exe", Quake}, {"quakespasm-spiked-win64.exe", Quake},
+      {"vkQuake.exe", Quake},      {"ironwail.exe", Quake},   {"darkplaces.exe", Quake},
+      {"darkplaces-sdl.exe", Quake},
+      {"yquake2.exe", Quake2},     {"kmquake2.exe", Quake2},
+      {"ioquake3.exe", Quake3},    {"ioquake3.x86.exe", Quake3}, {"ioquake3.x86_64.exe", Quake3},
+      {"quake3e.exe", Quake3},     {"quake3e.x64.exe", Quake3},
+      // Left out on purpose, and near misses.
+      {"q2pro.exe", Other},        {"xash3d.exe", Other},     {"quake_x64_steam.exe", Other},
+      {"ioquake3.x86_64", Other},  {"quakespasm", Other},
   };
   for (const auto& row : rows) EXPECT_EQ(ClassifyExeName(row.name), row.kind) << row.name;
 }
 
-TEST(GameKind, EachKindHasItsBaseDirectoryAndScript) {
+TEST(GameTable, EachFamilyHasItsScriptPath) {
   const struct {
-    GameKind kind;
-    const char* suffix;
-    bool script;
+    const char* exeName;
+    const char* scriptPath;
   } rows[] = {
-      {Quake, "/id1/", true},         {Quake2, "/baseq2/", true}, {Hl, "/valve/", true},
-      {Quake3, "/baseq3/", true},     {SinHeretic2, "/base/", true}, {Other, "", false},
+      {"glquake.exe", "c:\\q\\/id1/Scrnsave.cfg"},      {"vkquake.exe", "c:\\q\\/id1/Scrnsave.cfg"},
+      {"quake2.exe", "c:\\q\\/baseq2/Scrnsave.cfg"},    {"kmquake2.exe", "c:\\q\\/baseq2/Scrnsave.cfg"},
+      {"hl.exe", "c:\\q\\/valve/Scrnsave.cfg"},         {"quake3.exe", "c:\\q\\/baseq3/Scrnsave.cfg"},
+      {"ioquake3.exe", "c:\\q\\/baseq3/Scrnsave.cfg"},  {"sin.exe", "c:\\q\\/base/Scrnsave.cfg"},
+      {"heretic2.exe", "c:\\q\\/base/Scrnsave.cfg"},    {"doom.exe", ""},
   };
   for (const auto& row : rows) {
-    EXPECT_STREQ(BaseDirectorySuffix(row.kind), row.suffix) << row.kind;
-    EXPECT_EQ(HasGameScript(row.kind), row.script) << row.kind;
+    const GameFamily& family = FamilyOfExe(row.exeName);
+    EXPECT_EQ(GameScriptPath("c:\\q\\", family), row.scriptPath) << row.exeName;
+    EXPECT_EQ(HasGameScript(family), row.scriptPath[0] != '\0') << row.exeName;
   }
 }
 

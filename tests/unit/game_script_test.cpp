@@ -24,8 +24,7 @@ TEST(GameScript, TwoDemosInEveryDialect) {
                     {Quake, "startdemos a.dm2 b.dm2 "},
                     {Quake2,
                      "alias demo0 \"demomap a.dm2; set nextserver demo1\" \n"
-                     "alias demo1 \"demomap b.dm2; set nextserver demo2\" \n"
-                     "alias demo2 \"demomap loop.dm2; set nextserver demo0\"\n"
+                     "alias demo1 \"demomap b.dm2; set nextserver demo0\" \n"
                      "demo0"},
                     {Hl, "startdemos a.dm2 b.dm2 \ndemos"},
                     {Quake3,
@@ -43,7 +42,7 @@ TEST(GameScript, TwoDemosInEveryDialect) {
 TEST(GameScript, NoDemosInEveryDialect) {
   ExpectScripts({}, {
                         {Quake, "startdemos "},
-                        {Quake2, "alias demo0 \"demomap loop.dm2; set nextserver demo0\"\ndemo0"},
+                        {Quake2, "demo0"},
                         {Hl, "startdemos \ndemos"},
                         {Quake3, "vstr d0"},
                         {SinHeretic2, "\ndemo0"},
@@ -54,9 +53,7 @@ TEST(GameScript, OneDemoNamesItselfInTheClosedRings) {
   ExpectScripts({"C:\\demos\\a.dm2"},
                 {
                     {Quake, "startdemos a.dm2 "},
-                    {Quake2,
-                     "alias demo0 \"demomap a.dm2; set nextserver demo1\" \n"
-                     "alias demo1 \"demomap loop.dm2; set nextserver demo0\"\ndemo0"},
+                    {Quake2, "alias demo0 \"demomap a.dm2; set nextserver demo0\" \ndemo0"},
                     {Hl, "startdemos a.dm2 \ndemos"},
                     {Quake3, "set d0 \"demo a.dm2; set nextdemo vstr d0\" \nvstr d0"},
                     {SinHeretic2, "alias demo0 \"demomap a.dm2; set nextserver demo0\" \n\ndemo0"},
@@ -76,9 +73,9 @@ TEST(GameScript, OneHundredDemosCloseTheirRings) {
   for (int i = 0; i < 100; ++i) demos.push_back("c:\\d\\" + std::to_string(i) + ".dm2");
 
   const std::string quake2 = BuildGameScript(Quake2, demos);
-  EXPECT_NE(quake2.find("alias demo99 \"demomap 99.dm2; set nextserver demo100\" \n"), std::string::npos);
-  EXPECT_NE(quake2.find("\nalias demo100 \"demomap loop.dm2; set nextserver demo0\"\ndemo0"), std::string::npos);
+  EXPECT_NE(quake2.find("alias demo99 \"demomap 99.dm2; set nextserver demo0\" \ndemo0"), std::string::npos);
   EXPECT_EQ(quake2.rfind("\ndemo0"), quake2.size() - 6);
+  EXPECT_EQ(quake2.find("demo100"), std::string::npos);
 
   const std::string quake3 = BuildGameScript(Quake3, demos);
   EXPECT_NE(quake3.find("set d98 \"demo 98.dm2; set nextdemo vstr d99\" \n"), std::string::npos);
@@ -103,6 +100,19 @@ TEST(GameScript, NamesComeFromEachPathAlone) {
       {"long names cut", {"c:\\d\\" + std::string(120, 'n')}, "startdemos " + std::string(100, 'n') + " "},
   };
   for (const auto& row : rows) EXPECT_EQ(BuildGameScript(Quake, row.demos), row.script) << row.name;
+}
+
+TEST(GameScript, DemomapNamesEndInLowercaseDm2) {
+  const Paths demos = {"C:\\DEMOS\\DEMO1.DM2", "c:\\d\\Mixed.Dm2", "c:\\d\\DM2", "c:\\d\\A.DEM"};
+  const std::string ring = "alias demo0 \"demomap DEMO1.dm2; set nextserver demo1\" \n"
+                           "alias demo1 \"demomap Mixed.dm2; set nextserver demo2\" \n"
+                           "alias demo2 \"demomap DM2; set nextserver demo3\" \n"
+                           "alias demo3 \"demomap A.DEM; set nextserver demo0\" \n";
+  ExpectScripts(demos, {
+                           {Quake2, ring + "demo0"},
+                           {SinHeretic2, ring + "\ndemo0"},
+                           {Quake, "startdemos DEMO1.DM2 Mixed.Dm2 DM2 A.DEM "},
+                       });
 }
 
 TEST(GameScript, NoDialectEndsWithALineEnd) {

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "settings/argument_line.h"
 #include "settings/text_mode.h"
 
 namespace kavrin {
@@ -18,7 +19,13 @@ TEST(LaunchFile, WritesDirectoryLowercasedNameAndTheArgumentLineOfTheKind) {
       {"C:\\Quake\\winquake", "", "C:\\Quake\\\r\nwinquake\r\n+exec Scrnsave.cfg \r\n"},
       {"c:\\hl\\hl.exe", "ctf", "c:\\hl\\\r\nhl.exe\r\n-toconsole +set game ctf +exec Scrnsave.cfg "},
       {"c:\\hl\\HL.exe", "", "c:\\hl\\\r\nhl.exe\r\n-toconsole +set game  +exec Scrnsave.cfg "},
-      {"d:\\q3\\quake3.exe", "baseq3x", "d:\\q3\\\r\nquake3.exe\r\n+exec Scrnsave.cfg +set game baseq3x"},
+      {"d:\\q3\\quake3.exe", "baseq3x", "d:\\q3\\\r\nquake3.exe\r\n+exec Scrnsave.cfg +set fs_game baseq3x"},
+      {"d:\\q3\\ioquake3.x86_64.exe", "osp",
+       "d:\\q3\\\r\nioquake3.x86_64.exe\r\n+exec Scrnsave.cfg +set fs_game osp"},
+      {"d:\\q3\\Quake3e.x64.exe", "", "d:\\q3\\\r\nquake3e.x64.exe\r\n+exec Scrnsave.cfg "},
+      {"C:\\Quake\\QuakeSpasm.exe", "kavrin", "C:\\Quake\\\r\nquakespasm.exe\r\n-game kavrin +exec Scrnsave.cfg \r\n"},
+      {"C:\\Quake\\vkquake.exe", "", "C:\\Quake\\\r\nvkquake.exe\r\n+exec Scrnsave.cfg \r\n"},
+      {"d:\\q2\\yquake2.exe", "ctf", "d:\\q2\\\r\nyquake2.exe\r\n+exec Scrnsave.cfg +set game ctf"},
       {"d:\\sin\\SIN.EXE", "", "d:\\sin\\\r\nsin.exe\r\n+exec Scrnsave.cfg "},
       {"d:\\h2\\heretic2.exe", "x", "d:\\h2\\\r\nheretic2.exe\r\n+exec Scrnsave.cfg +set game x"},
       {"d:\\other\\Game.exe", "m", "d:\\other\\\r\ngame.exe\r\n+exec Scrnsave.cfg +set game m"},
@@ -46,6 +53,8 @@ TEST(LaunchFile, ReadsBackWhatWasWrittenForEveryKind) {
       {"c:\\hl\\hl.exe", "cstrike", "c:\\hl\\hl.exe"},
       {"c:\\hl\\hl.exe", "", "c:\\hl\\hl.exe"},
       {"d:\\q3\\Quake3.exe", "osp", "d:\\q3\\quake3.exe"},
+      {"d:\\q3\\ioquake3.exe", "osp", "d:\\q3\\ioquake3.exe"},
+      {"c:\\q\\darkplaces.exe", "kavrin", "c:\\q\\darkplaces.exe"},
       {"d:\\h2\\heretic2.exe", "my mod", "d:\\h2\\heretic2.exe"},
       {"c:\\other\\doom.exe", "ctf", "c:\\other\\doom.exe"},
       {"c:\\my games\\q\\GLQuake.exe", "game", "c:\\my games\\q\\glquake.exe"},
@@ -67,7 +76,7 @@ TEST(LaunchFile, ModSurvivesRepeatedSaveAndReopen) {
     mod = fields.modDir;
   }
   EXPECT_EQ(mod, "ctf");
-  EXPECT_EQ(BuildArgumentLine(Quake, mod), "-game ctf +exec Scrnsave.cfg \n");
+  EXPECT_EQ(BuildArgumentLine(FamilyOfExe("glquake.exe"), mod), "-game ctf +exec Scrnsave.cfg \n");
 }
 
 TEST(LaunchFile, ReadingHealsBlanksThatPiledUpAroundTheMod) {
@@ -79,6 +88,10 @@ TEST(LaunchFile, ReadingHealsBlanksThatPiledUpAroundTheMod) {
       {"-game   ctf +exec Scrnsave.cfg ", "ctf"},
       {"-toconsole +set game ctf   +exec Scrnsave.cfg ", "ctf"},
       {"+exec Scrnsave.cfg +set game ctf  ", "ctf"},
+      // Quake III's mod as this version writes it, and as earlier ones did.
+      {"+exec Scrnsave.cfg +set fs_game osp", "osp"},
+      {"+exec Scrnsave.cfg +set game osp", "osp"},
+      {"+exec Scrnsave.cfg +set fs_game ", ""},
       {"-game  +exec Scrnsave.cfg ", ""},
       {"+exec Scrnsave.cfg ", ""},
       {"", ""},

@@ -47,6 +47,12 @@ TEST(RunDecisions, DesktopLockAccountAndRunningGame) {
        IsGameRunning({"C:\\WINDOWS\\EXPLORER.EXE", "C:\\GAMES\\QUAKE2\\QUAKE2.EXE"}, "quake2.exe"), true},
       {"not running", IsGameRunning({"explorer.exe", "quake3.exe", "xquake2.exe"}, "quake2.exe"), false},
       {"no extension", IsGameRunning({"winquake"}, "winquake"), true},
+      // A stored name without extension starts, and runs, as <name>.exe.
+      {"winquake.exe tried first", WithDefaultExtension("winquake") == "winquake.exe", true},
+      {"bare name running as WINQUAKE.EXE", IsGameRunning({"WINQUAKE.EXE"}, WithDefaultExtension("winquake")), true},
+      {"an extension is kept", WithDefaultExtension("glquake.exe") == "glquake.exe", true},
+      {"a dotted name is kept", WithDefaultExtension("ioquake3.x86_64.exe") == "ioquake3.x86_64.exe", true},
+      {"a dot in the folder only", WithDefaultExtension("c:\\q.1\\winquake") == "c:\\q.1\\winquake.exe", true},
       {"no executable", IsGameRunning({""}, ""), false},
   };
   for (const auto& row : rows) EXPECT_EQ(row.decided, row.expected) << row.what;

@@ -36,27 +36,45 @@ const std::vector<std::string> kTwoDemos = {"C:\\demos\\a.dm2", "C:\\my demos\\b
 const char kTwoDemosDisk[] = "C:\\demos\\a.dm2\r\nC:\\my demos\\b b.dm2\r\n";
 
 TEST(SaveSequence, WritesAllThreeFilesForEveryGameWithAScript) {
+  const char* const startdemos = "startdemos a.dm2 b b.dm2 ";
+  const char* const quakeLine = "-game ctf +exec Scrnsave.cfg \r\n";
+  const char* const quake2Ring =
+      "alias demo0 \"demomap a.dm2; set nextserver demo1\" \r\n"
+      "alias demo1 \"demomap b b.dm2; set nextserver demo0\" \r\ndemo0";
+  const char* const quake3Ring =
+      "set d0 \"demo a.dm2; set nextdemo vstr d1\" \r\nset d1 \"demo b b.dm2; set nextdemo vstr d0\" \r\nvstr d0";
+  const char* const sinRing =
+      "alias demo0 \"demomap a.dm2; set nextserver demo1\" \r\n"
+      "alias demo1 \"demomap b b.dm2; set nextserver demo0\" \r\n\r\ndemo0";
+  const char* const setGame = "+exec Scrnsave.cfg +set game ctf";
+  const char* const setFsGame = "+exec Scrnsave.cfg +set fs_game ctf";
   const struct {
     const char* exe;
     const char* base;
     const char* line3;
     const char* script;
   } rows[] = {
-      {"GLQuake.exe", "id1", "-game ctf +exec Scrnsave.cfg \r\n", "startdemos a.dm2 b b.dm2 "},
-      {"winquake", "id1", "-game ctf +exec Scrnsave.cfg \r\n", "startdemos a.dm2 b b.dm2 "},
-      {"quake2.exe", "baseq2", "+exec Scrnsave.cfg +set game ctf",
-       "alias demo0 \"demomap a.dm2; set nextserver demo1\" \r\n"
-       "alias demo1 \"demomap b b.dm2; set nextserver demo2\" \r\n"
-       "alias demo2 \"demomap loop.dm2; set nextserver demo0\"\r\ndemo0"},
+      {"GLQuake.exe", "id1", quakeLine, startdemos},
+      {"winquake", "id1", quakeLine, startdemos},
+      {"quake2.exe", "baseq2", setGame, quake2Ring},
       {"hl.exe", "valve", "-toconsole +set game ctf +exec Scrnsave.cfg ", "startdemos a.dm2 b b.dm2 \r\ndemos"},
-      {"QUAKE3.EXE", "baseq3", "+exec Scrnsave.cfg +set game ctf",
-       "set d0 \"demo a.dm2; set nextdemo vstr d1\" \r\nset d1 \"demo b b.dm2; set nextdemo vstr d0\" \r\nvstr d0"},
-      {"sin.exe", "base", "+exec Scrnsave.cfg +set game ctf",
-       "alias demo0 \"demomap a.dm2; set nextserver demo1\" \r\n"
-       "alias demo1 \"demomap b b.dm2; set nextserver demo0\" \r\n\r\ndemo0"},
-      {"heretic2.exe", "base", "+exec Scrnsave.cfg +set game ctf",
-       "alias demo0 \"demomap a.dm2; set nextserver demo1\" \r\n"
-       "alias demo1 \"demomap b b.dm2; set nextserver demo0\" \r\n\r\ndemo0"},
+      {"QUAKE3.EXE", "baseq3", setFsGame, quake3Ring},
+      {"sin.exe", "base", setGame, sinRing},
+      {"heretic2.exe", "base", setGame, sinRing},
+      {"quakespasm.exe", "id1", quakeLine, startdemos},
+      {"quakespasm-spiked-win32.exe", "id1", quakeLine, startdemos},
+      {"quakespasm-spiked-win64.exe", "id1", quakeLine, startdemos},
+      {"vkQuake.exe", "id1", quakeLine, startdemos},
+      {"ironwail.exe", "id1", quakeLine, startdemos},
+      {"darkplaces.exe", "id1", quakeLine, startdemos},
+      {"darkplaces-sdl.exe", "id1", quakeLine, startdemos},
+      {"yquake2.exe", "baseq2", setGame, quake2Ring},
+      {"kmquake2.exe", "baseq2", setGame, quake2Ring},
+      {"ioquake3.exe", "baseq3", setFsGame, quake3Ring},
+      {"ioquake3.x86.exe", "baseq3", setFsGame, quake3Ring},
+      {"ioquake3.x86_64.exe", "baseq3", setFsGame, quake3Ring},
+      {"quake3e.exe", "baseq3", setFsGame, quake3Ring},
+      {"quake3e.x64.exe", "baseq3", setFsGame, quake3Ring},
   };
   for (const auto& row : rows) {
     TempDir dir;

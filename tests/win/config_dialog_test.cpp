@@ -228,8 +228,7 @@ TEST_F(ConfigDialogTest, OkCarriesTheControlsIntoTheMembersAndTheSaveWritesThree
   EXPECT_EQ(ReadBytes(dir / "game\\baseq2\\Scrnsave.cfg"),
             "alias demo0 \"demomap one.dm2; set nextserver demo1\" \r\n"
             "alias demo1 \"demomap two.dm2; set nextserver demo2\" \r\n"
-            "alias demo2 \"demomap three.dm2; set nextserver demo3\" \r\n"
-            "alias demo3 \"demomap loop.dm2; set nextserver demo0\"\r\n"
+            "alias demo2 \"demomap three.dm2; set nextserver demo0\" \r\n"
             "demo0");
 }
 
