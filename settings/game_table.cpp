@@ -43,10 +43,12 @@ constexpr GameFamily kSinFamily{
     "+set game ", false, false, false,
     "demos", "", DemoNameRule::Dm2,
     0, 0, ""};
+// Its engine's source is not published; a reconstruction of it records
+// ".hd2" demos, so Kavrin does not judge the names.
 constexpr GameFamily kHeretic2Family{
     SinHeretic2, "Heretic II", "base",  //
     "+set game ", false, false, false,
-    "demos", "", DemoNameRule::Dm2,
+    "demos", "", DemoNameRule::Any,
     0, 0, ""};
 constexpr GameFamily kOtherFamily{
     Other, "", "",  //
@@ -72,8 +74,6 @@ constexpr KnownExecutable kExecutables[] = {
     {"heretic2.exe", &kHeretic2Family},
     // Today's source ports.
     {"quakespasm.exe", &kQuakeFamily},
-    {"quakespasm-spiked-win32.exe", &kQuakeFamily},
-    {"quakespasm-spiked-win64.exe", &kQuakeFamily},
     {"vkquake.exe", &kQuakeFamily},
     {"ironwail.exe", &kQuakeFamily},
     {"darkplaces.exe", &kQuakeFamily},

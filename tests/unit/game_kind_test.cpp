@@ -56,8 +56,7 @@ TEST(GameKind, ClassifiesTheNameWholeInAnyCase) {
       {"winquake.exe", Quake},  {"quake2", Other},            {"xquake2.exe", Other},
       {"quake2.exe ", Other},   {"", Other},                  {"QUAKE2.EXE", Quake2},
       // Today's source ports, as their releases name them.
-      {"quakespasm.exe", Quake},   {"QuakeSpasm-Spiked-Win32.exe", Quake}, {"quakespasm-spiked-win64.exe", Quake},
-      {"vkQuake.exe", Quake},      {"ironwail.exe", Quake},   {"darkplaces.exe", Quake},
+      {"QuakeSpasm.exe", Quake},   {"vkQuake.exe", Quake},      {"ironwail.exe", Quake},   {"darkplaces.exe", Quake},
       {"darkplaces-sdl.exe", Quake},
       {"yquake2.exe", Quake2},     {"kmquake2.exe", Quake2},
       {"ioquake3.exe", Quake3},    {"ioquake3.x86.exe", Quake3}, {"ioquake3.x86_64.exe", Quake3},

@@ -62,8 +62,6 @@ TEST(SaveSequence, WritesAllThreeFilesForEveryGameWithAScript) {
       {"sin.exe", "base", setGame, sinRing},
       {"heretic2.exe", "base", setGame, sinRing},
       {"quakespasm.exe", "id1", quakeLine, startdemos},
-      {"quakespasm-spiked-win32.exe", "id1", quakeLine, startdemos},
-      {"quakespasm-spiked-win64.exe", "id1", quakeLine, startdemos},
       {"vkQuake.exe", "id1", quakeLine, startdemos},
       {"ironwail.exe", "id1", quakeLine, startdemos},
       {"darkplaces.exe", "id1", quakeLine, startdemos},
