@@ -20,6 +20,7 @@
 #define IDC_REMOVE 1007
 #define IDC_DEMO_COUNT 1008
 #define IDC_MOD_DIR 1009
+#define IDC_PLAY_NOTE 1010
 
 // Strings
 #define IDS_DESCRIPTION 1

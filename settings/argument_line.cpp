@@ -43,8 +43,8 @@ std::string BuildArgumentLine(const GameFamily& family, const std::string& modDi
 
 std::string ModFromArgumentLine(const std::string& argumentLine) {
   std::string mod;
-  for (const GameFamily* family : GameFamilies()) {
-    if (ReadModSwitch(argumentLine, *family, mod)) return mod;
+  for (const GameFamily& family : GameFamilies()) {
+    if (ReadModSwitch(argumentLine, family, mod)) return mod;
   }
   return std::string();
 }

@@ -142,6 +142,8 @@ std::optional<std::string> ReadFileBytes(const std::string& path) {
 
 bool IsFile(const std::string& path) { return KindOf(path) == PathKind::File; }
 
+bool PathExists(const std::string& path) { return KindOf(path) != PathKind::Missing; }
+
 std::string BackupPath(const std::string& path) { return path + kBackupSuffix; }
 
 bool RestoreCutShortReplace(const std::string& path) {

@@ -20,6 +20,9 @@ std::optional<std::string> ReadFileBytes(const std::string& path);
 // Whether `path` names an existing file (not a directory).
 bool IsFile(const std::string& path);
 
+// Whether `path` names an existing file or directory.
+bool PathExists(const std::string& path);
+
 // Where a replace without a replacing rename keeps the old file meanwhile.
 std::string BackupPath(const std::string& path);
 

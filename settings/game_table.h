@@ -60,9 +60,11 @@ std::string BaseDirectory(const std::string& exeDirectory, const GameFamily& fam
 std::string GameScriptPath(const std::string& exeDirectory, const GameFamily& family);
 
 // Every family, Other last, and every executable name with its family.
+// The rows hold their texts and indices rather than pointers, which would
+// each cost the program a relocation.
 struct KnownExecutable {
-  const char* name;  // lowercase
-  const GameFamily* family;
+  char name[24];          // lowercase
+  unsigned char family;   // its index in GameFamilies()
 };
 template <typename Row>
 struct TableRows {
@@ -71,7 +73,7 @@ struct TableRows {
   const Row* begin() const { return first; }
   const Row* end() const { return last; }
 };
-TableRows<const GameFamily*> GameFamilies();
+TableRows<GameFamily> GameFamilies();
 TableRows<KnownExecutable> KnownExecutables();
 
 }  // namespace kavrin

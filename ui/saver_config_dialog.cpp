@@ -3,6 +3,7 @@
 #include <commdlg.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <stack>
 
 #include "res/resource.h"
@@ -11,7 +12,9 @@
 #include "settings/exe_path.h"
 #include "settings/file_system.h"
 #include "settings/game_script.h"
+#include "settings/play_check.h"
 #include "ui/about_dialog.h"
+#include "ui/play_note.h"
 #include "win/open_file_dialog.h"
 
 namespace kavrin {
@@ -27,6 +30,17 @@ const char kDemoFilter[] =
 const size_t kDemoSelectionChars = 64 * 1024;
 const size_t kExePathChars = 4096;
 
+// The play note and the browsers ask the disk what exists.
+class DiskQuestions : public PathQuestions {
+ public:
+  bool Exists(const std::string& path) const override { return PathExists(path); }
+};
+
+std::string EnvironmentVariable(const char* name) {
+  const char* value = std::getenv(name);
+  return value != nullptr ? value : "";
+}
+
 const char kTooManySelected[] =
     "The selected file names do not fit into the dialog's buffer. "
     "Please select fewer files at a time.";
@@ -36,7 +50,8 @@ const char kTooManySelected[] =
 SaverConfigDialog::SaverConfigDialog(HWND parent, SettingsPlace place)
     : Dialog(IDD_CONFIG, parent),
       m_hIcon(LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_APP))),
-      place_(std::move(place)) {
+      place_(std::move(place)),
+      appData_(EnvironmentVariable("APPDATA")) {
   // Where the account may not create them (c:\ on current Windows), the
   // first save puts them into the fallback folder.
   EnsureFileExists(place_.LaunchFile());
@@ -87,6 +102,13 @@ BOOL SaverConfigDialog::OnInitDialog() {
   return TRUE;
 }
 
+// Enter typed ahead can arrive before the first paint has loaded the list;
+// the save must not write the unloaded, empty list over the user's demos.
+void SaverConfigDialog::OnOK() {
+  if (m_listLoaded != 1) LoadDemoList();
+  Dialog::OnOK();
+}
+
 void SaverConfigDialog::AddSystemMenuItem() {
   HMENU menu = GetSystemMenu(hwnd(), FALSE);
   if (menu == nullptr) return;
@@ -100,6 +122,10 @@ void SaverConfigDialog::AddSystemMenuItem() {
 bool SaverConfigDialog::OnCommand(int id, int notifyCode) {
   if (id == IDC_DEMO_PATH && notifyCode == EN_CHANGE) {
     OnChangeDemoPath();
+    return true;
+  }
+  if ((id == IDC_EXE_PATH || id == IDC_MOD_DIR) && notifyCode == EN_CHANGE) {
+    UpdatePlayNote();
     return true;
   }
   if (notifyCode != BN_CLICKED) return Dialog::OnCommand(id, notifyCode);
@@ -146,13 +172,14 @@ HICON SaverConfigDialog::OnQueryDragIcon() { return m_hIcon; }
 void SaverConfigDialog::LoadDemoList() {
   // An unreadable file leaves the list empty; later paints do not retry.
   const auto bytes = ReadFileBytes(place_.DemoListFile());
-  AppendDemos(bytes ? ReadDemoList(*bytes, kMaxDemos) : std::vector<std::string>());
   m_listLoaded = 1;
+  AppendDemos(bytes ? ReadDemoList(*bytes, kMaxDemos) : std::vector<std::string>());
 }
 
 void SaverConfigDialog::OnBrowseDemos() {
+  const std::string folder = DemoBrowseFolder(ItemText(IDC_EXE_PATH), ItemText(IDC_MOD_DIR), DiskQuestions());
   const OpenFileResult chosen = ShowOpenFileDialog(
-      {hwnd(), kDemoFilter, OFN_ALLOWMULTISELECT | OFN_HIDEREADONLY, kDemoSelectionChars});
+      {hwnd(), kDemoFilter, OFN_ALLOWMULTISELECT | OFN_HIDEREADONLY, kDemoSelectionChars, folder});
   if (chosen.outcome == OpenFileOutcome::BufferTooSmall) Tell(kTooManySelected, MB_ICONWARNING);
   if (chosen.outcome == OpenFileOutcome::Chosen) AppendDemos(chosen.paths);
 }
@@ -174,6 +201,7 @@ void SaverConfigDialog::OnRemove() {
   // Highest first, so the indices still on the stack keep naming their items.
   for (; !selected.empty(); selected.pop()) m_demoList.Delete(selected.top());
   ShowDemoCount();
+  UpdatePlayNote();
 }
 
 void SaverConfigDialog::ShowDemoCount() {
@@ -181,7 +209,8 @@ void SaverConfigDialog::ShowDemoCount() {
 }
 
 void SaverConfigDialog::OnBrowseExe() {
-  const OpenFileResult chosen = ShowOpenFileDialog({hwnd(), kExeFilter, OFN_EXPLORER, kExePathChars});
+  const std::string folder = ExeBrowseFolder(ItemText(IDC_EXE_PATH), DiskQuestions());
+  const OpenFileResult chosen = ShowOpenFileDialog({hwnd(), kExeFilter, OFN_EXPLORER, kExePathChars, folder});
   if (chosen.outcome == OpenFileOutcome::BufferTooSmall) Tell(kTooManySelected, MB_ICONWARNING);
   if (chosen.outcome != OpenFileOutcome::Chosen || chosen.paths.empty()) return;
   SetDlgItemTextA(hwnd(), IDC_EXE_PATH, chosen.paths.front().c_str());
@@ -203,7 +232,22 @@ void SaverConfigDialog::AppendDemos(const std::vector<std::string>& paths) {
   m_demoList.SetRedraw(true);
   InvalidateRect(m_demoList.hwnd(), nullptr, TRUE);
   ShowDemoCount();
+  UpdatePlayNote();
   if (fit < paths.size()) Tell(DemosLeftOutMessage(paths.size() - fit, kMaxDemos), MB_ICONWARNING);
+}
+
+std::vector<std::string> SaverConfigDialog::ListedDemos() const {
+  std::vector<std::string> demos;
+  for (int i = 0; i < m_demoList.Count(); ++i) demos.push_back(m_demoList.ItemText(i));
+  return demos;
+}
+
+// Worked out from the controls, not the members: it follows the user's
+// typing. Until the list has loaded there is nothing to judge.
+void SaverConfigDialog::UpdatePlayNote() {
+  if (m_listLoaded != 1) return;
+  const PlayCheckInput input{ItemText(IDC_EXE_PATH), ItemText(IDC_MOD_DIR), ListedDemos(), appData_};
+  SetDlgItemTextA(hwnd(), IDC_PLAY_NOTE, PlayNoteText(CheckPlay(input, DiskQuestions())).c_str());
 }
 
 void SaverConfigDialog::Tell(const std::string& text, UINT icon) {

@@ -41,6 +41,7 @@ class SaverConfigDialog : public Dialog {
  protected:
   void DoDataExchange(DataExchange& exchange) override;
   BOOL OnInitDialog() override;
+  void OnOK() override;
   bool OnCommand(int id, int notifyCode) override;
   bool OnPaint() override;
   bool OnSysCommand(UINT command, LPARAM lParam) override;
@@ -59,9 +60,12 @@ class SaverConfigDialog : public Dialog {
   void OnBrowseExe();
   void OnAbout();
   void AppendDemos(const std::vector<std::string>& paths);
+  std::vector<std::string> ListedDemos() const;
+  void UpdatePlayNote();
   void Tell(const std::string& text, UINT icon);
 
   SettingsPlace place_;
+  std::string appData_;  // where ioquake3 keeps the player's own files
 };
 
 }  // namespace kavrin

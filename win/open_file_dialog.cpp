@@ -33,6 +33,7 @@ OpenFileResult ShowOpenFileDialog(const OpenFileRequest& request) {
   dialog.lpstrFile = &buffer[0];
   dialog.nMaxFile = static_cast<DWORD>(request.bufferChars);
   dialog.Flags = request.flags | OFN_EXPLORER;
+  if (!request.initialFolder.empty()) dialog.lpstrInitialDir = request.initialFolder.c_str();
 
   BOOL chosen = GetOpenFileNameA(&dialog);
   // Windows 95, 98 and NT 4.0 refuse the size of 2000 and ME, at once and

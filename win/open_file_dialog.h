@@ -13,6 +13,7 @@ struct OpenFileRequest {
   std::string filter;          // parts separated by "|", e.g. "Text|*.txt||"
   DWORD flags = 0;             // OFN_ flags; OFN_EXPLORER is always added
   size_t bufferChars = 2048;   // room for the selected names
+  std::string initialFolder;   // "" leaves the choice to the system
 };
 
 enum class OpenFileOutcome {

@@ -40,6 +40,8 @@ std::string RemoteConfigDialog::ExePath() const { return ControlText(window_, co
 std::string RemoteConfigDialog::ModDir() const { return ControlText(window_, config_ui::kModDir); }
 std::string RemoteConfigDialog::DemoPathField() const { return ControlText(window_, config_ui::kDemoPath); }
 std::string RemoteConfigDialog::CountText() const { return ControlText(window_, config_ui::kDemoCount); }
+
+std::string RemoteConfigDialog::PlayNote() const { return ControlText(window_, config_ui::kPlayNote); }
 bool RemoteConfigDialog::AddEnabled() const { return ControlEnabled(window_, config_ui::kAdd); }
 
 std::vector<std::string> RemoteConfigDialog::Demos() const {

@@ -26,6 +26,7 @@ constexpr int kAdd = IDC_ADD;
 constexpr int kRemove = IDC_REMOVE;
 constexpr int kDemoCount = IDC_DEMO_COUNT;
 constexpr int kModDir = IDC_MOD_DIR;
+constexpr int kPlayNote = IDC_PLAY_NOTE;
 constexpr int kAboutOk = IDOK;
 }  // namespace config_ui
 
@@ -41,6 +42,7 @@ class RemoteConfigDialog {
   std::string ModDir() const;
   std::string DemoPathField() const;
   std::string CountText() const;
+  std::string PlayNote() const;
   std::vector<std::string> Demos() const;
   bool AddEnabled() const;
 

@@ -48,34 +48,44 @@ struct GameKindCase {
   const char* launchBytes;
   const char* scriptBytes;  // nullptr: no script anywhere
   const char* arguments;    // what the game is started with
+  const char* note;         // what the play note says before OK, in part
 };
 
 const GameKindCase kGameKinds[] = {
     {"game/glquake", "C:\\games\\quake", "glquake.exe", "id1", "ctf",
      "C:\\games\\quake\\\r\nglquake.exe\r\n-game ctf +exec Scrnsave.cfg \r\n", kStartdemosScript,
-     "-game ctf +exec Scrnsave.cfg "},
+     "-game ctf +exec Scrnsave.cfg ",
+     "3 demos will not play: one.dm2 and 2 more are not in id1 or ctf, where the game looks."},
     {"game/winquake", "C:\\games\\winquake", "WinQuake.exe", "id1", "",
      "C:\\games\\winquake\\\r\nwinquake.exe\r\n+exec Scrnsave.cfg \r\n", kStartdemosScript,
-     "+exec Scrnsave.cfg "},
+     "+exec Scrnsave.cfg ",
+     "Only the first demo plays: the game's own quake.rc replaces the list."},
     {"game/quake2", "C:\\games\\quake2", "quake2.exe", "baseq2", "ctf",
      "C:\\games\\quake2\\\r\nquake2.exe\r\n+exec Scrnsave.cfg +set game ctf", kQuake2Script,
-     "+exec Scrnsave.cfg +set game ctf"},
+     "+exec Scrnsave.cfg +set game ctf",
+     "Quake II: the script goes to C:\\games\\quake2\\baseq2.\r\n"},
     {"game/hl", "C:\\games\\half life", "hl.exe", "valve", "tfc",
      "C:\\games\\half life\\\r\nhl.exe\r\n-toconsole +set game tfc +exec Scrnsave.cfg ", kHlScript,
-     "-toconsole +set game tfc +exec Scrnsave.cfg "},
+     "-toconsole +set game tfc +exec Scrnsave.cfg ",
+     "A B.DM2 holds a blank, ; or \": the game splits the name and never plays it."},
     {"game/quake3", "C:\\games\\quake3", "quake3.exe", "baseq3", "",
-     "C:\\games\\quake3\\\r\nquake3.exe\r\n+exec Scrnsave.cfg ", kQuake3Script, "+exec Scrnsave.cfg "},
+     "C:\\games\\quake3\\\r\nquake3.exe\r\n+exec Scrnsave.cfg ", kQuake3Script, "+exec Scrnsave.cfg ",
+     "one.dm2 and 2 more do not end in .dm_ and digits"},
     {"game/ioquake3", "C:\\games\\quake3", "ioquake3.x86_64.exe", "baseq3", "kavmod",
      "C:\\games\\quake3\\\r\nioquake3.x86_64.exe\r\n+exec Scrnsave.cfg +set fs_game kavmod", kQuake3Script,
-     "+exec Scrnsave.cfg +set fs_game kavmod"},
+     "+exec Scrnsave.cfg +set fs_game kavmod",
+     "The mod folder C:\\games\\quake3\\kavmod does not exist."},
     {"game/sin", "C:\\games\\sin", "sin.exe", "base", "ctf",
      "C:\\games\\sin\\\r\nsin.exe\r\n+exec Scrnsave.cfg +set game ctf", kSinScript,
-     "+exec Scrnsave.cfg +set game ctf"},
+     "+exec Scrnsave.cfg +set game ctf",
+     "3 demos will not play: one.dm2 and 2 more are not in base\\demos or ctf\\demos"},
     {"game/heretic2", "C:\\games\\heretic2", "heretic2.exe", "base", "",
-     "C:\\games\\heretic2\\\r\nheretic2.exe\r\n+exec Scrnsave.cfg ", kSinScript, "+exec Scrnsave.cfg "},
+     "C:\\games\\heretic2\\\r\nheretic2.exe\r\n+exec Scrnsave.cfg ", kSinScript, "+exec Scrnsave.cfg ",
+     "Heretic II: the script goes to C:\\games\\heretic2\\base."},
     {"game/other", "C:\\games\\other", "mygame.exe", "", "ctf",
      "C:\\games\\other\\\r\nmygame.exe\r\n+exec Scrnsave.cfg +set game ctf", nullptr,
-     "+exec Scrnsave.cfg +set game ctf"},
+     "+exec Scrnsave.cfg +set game ctf",
+     "Kavrin does not know mygame.exe: it will start it but write no script"},
 };
 
 std::string ExePathOf(const GameKindCase& row) { return std::string(row.folder) + "\\" + row.exeName; }
@@ -112,6 +122,8 @@ void Configure(const GameKindCase& row) {
   dialog.Remove({1, 4});
   dialog.TypeModDir(row.mod);
   Expect(dialog.Demos() == kSavedDemos, "the list does not hold the expected demos before OK");
+  Expect(dialog.PlayNote().find(row.note) != std::string::npos, "the play note lacks: " + std::string(row.note) +
+                                                                    "\nit says: " + dialog.PlayNote());
   dialog.PressOk();
   ExpectEqual(saver->ExitCode(kPatience), 0, "exit code after OK");
 }

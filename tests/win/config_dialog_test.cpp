@@ -232,6 +232,53 @@ TEST_F(ConfigDialogTest, OkCarriesTheControlsIntoTheMembersAndTheSaveWritesThree
             "demo0");
 }
 
+// Enter typed ahead: OK arrives before the first paint has loaded the list.
+class OkBeforeFirstPaint : public SaverConfigDialog {
+ public:
+  using SaverConfigDialog::SaverConfigDialog;
+
+ protected:
+  BOOL OnInitDialog() override {
+    const BOOL result = SaverConfigDialog::OnInitDialog();
+    PostClick(hwnd(), IDOK);
+    return result;
+  }
+};
+
+TEST_F(ConfigDialogTest, OkBeforeTheFirstPaintSavesTheListItLoadsFirst) {
+  WriteBytes(demoFile, kThreeDemos);
+  OkBeforeFirstPaint dialog(nullptr, place);
+  ASSERT_EQ(dialog.DoModal(), IDOK);
+  EXPECT_EQ(dialog.m_demoCount, 3);
+  EXPECT_EQ(dialog.BuildDemoListText(), "c:\\demos\\one.dm2\nc:\\demos\\two.dm2\nc:\\demos\\three.dm2\n");
+}
+
+TEST_F(ConfigDialogTest, PlayNoteFollowsTheGameTheModAndTheList) {
+  std::filesystem::create_directories(dir / "quake\\id1");
+  std::string nine;
+  for (int i = 1; i <= 9; ++i) nine += dir / ("quake\\id1\\d" + std::to_string(i) + ".dem") + "\r\n";
+  for (int i = 1; i <= 9; ++i) WriteBytes(dir / ("quake\\id1\\d" + std::to_string(i) + ".dem"), "demo");
+  WriteBytes(demoFile, nine);
+  WriteBytes(launchFile, dir / "quake\\" + "\r\nglquake.exe\r\n+exec Scrnsave.cfg \r\n");
+  SaverConfigDialog dialog(nullptr, place);
+  auto note = [&] { return Text(dialog.hwnd(), IDC_PLAY_NOTE); };
+  Run(dialog, {ListLoaded(dialog), Do([&] {
+                 EXPECT_NE(note().find("The game plays at most 8 demos: d9.dem never plays."), std::string::npos)
+                     << note();
+                 EXPECT_NE(note().find("Only the first demo plays"), std::string::npos) << note();
+                 SetDlgItemTextA(dialog.hwnd(), IDC_MOD_DIR, "kavrin");
+                 EXPECT_NE(note().find("The mod folder " + dir / "quake\\kavrin" + " does not exist."),
+                           std::string::npos)
+                     << note();
+                 dialog.m_demoList.Select(8, true);
+                 SendMessageA(dialog.hwnd(), WM_COMMAND, MAKEWPARAM(IDC_REMOVE, BN_CLICKED), 0);
+                 EXPECT_EQ(note().find("at most 8"), std::string::npos) << note();
+                 SetDlgItemTextA(dialog.hwnd(), IDC_EXE_PATH, "c:\\games\\doom.exe");
+                 EXPECT_EQ(note().rfind("Kavrin does not know doom.exe", 0), 0u) << note();
+                 PostClick(dialog.hwnd(), IDCANCEL);
+               })});
+}
+
 TEST_F(ConfigDialogTest, CancelAndCloseCarryNothing) {
   const struct {
     const char* how;

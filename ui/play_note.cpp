@@ -1,0 +1,78 @@
+#include "ui/play_note.h"
+
+#include <string>
+
+namespace kavrin {
+namespace {
+
+// Each finding's sentence for one name, then for several ("" where one
+// sentence serves both), in the order of PlayFinding, separated by NULs:
+// one string, where a table of pointers would cost a relocation each. In
+// the text, {s} is the subject, {p} the path, {n} the count, {m} one less
+// and {l} the limit.
+constexpr char kSentences[] =
+    "No game is chosen yet: browse for its executable.\0\0"
+    "Kavrin does not know {s}: it will start it but write no script, so no demos play. "
+    "README, \"What each game needs\", lists the games it knows.\0\0"
+    "{s}: the script goes to {p}.\0\0"
+    "{p} does not exist: OK would report \"Game Directory Incorrect\".\0\0"
+    "The mod folder {p} does not exist.\0\0"
+    "No demos are chosen yet: browse for them.\0\0"
+    "{s} will not play: it is not in {p}, where the game looks.\0"
+    "{n} demos will not play: {s} and {m} more are not in {p}, where the game looks.\0"
+    "{s} holds a blank, ; or \": the game splits the name and never plays it.\0"
+    "{s} and {m} more hold a blank, ; or \": the game splits such names and never plays them.\0"
+    "The game plays at most {l} demos: {s} never plays.\0"
+    "The game plays at most {l} demos: {s} and the {m} after it never play.\0"
+    "{s} is longer than {l} characters: the game cuts it, and the whole loop stops.\0"
+    "{s} and {m} more are longer than {l} characters: the game cuts them, and the whole loop stops.\0"
+    "{s} does not end in .dm2: the game takes it for a map.\0"
+    "{s} and {m} more do not end in .dm2: the game takes them for maps.\0"
+    "{s} does not end in .dm_ and digits: the game will not find it.\0"
+    "{s} and {m} more do not end in .dm_ and digits: the game will not find them.\0"
+    "Only the first demo plays: the game's own {s} replaces the list. Name a folder with a {s} of its own as "
+    "the mod; README, \"Quake's own quake.rc\", shows the fix.\0\0"
+    "{p} has no {s} of its own: only the first demo plays. README, \"Quake's own quake.rc\", shows the fix.\0\0"
+    "1 demo will play in a loop in {s}.\0"
+    "{n} demos will play in a loop in {s}.";
+
+// The `index`th text of kSentences.
+const char* SentenceText(size_t index) {
+  const char* text = kSentences;
+  for (; index > 0; --index) text += std::char_traits<char>::length(text) + 1;
+  return text;
+}
+
+std::string Expand(const char* text, const Finding& finding) {
+  std::string sentence;
+  for (; *text != '\0'; ++text) {
+    if (text[0] != '{' || text[1] == '\0' || text[2] != '}') {
+      sentence += *text;
+      continue;
+    }
+    switch (text[1]) {
+      case 's': sentence += finding.subject; break;
+      case 'p': sentence += finding.path; break;
+      default:
+        sentence += std::to_string(text[1] == 'n' ? finding.count : text[1] == 'm' ? finding.count - 1 : finding.limit);
+    }
+    text += 2;
+  }
+  return sentence;
+}
+
+std::string Say(const Finding& finding) {
+  const size_t first = 2 * static_cast<size_t>(finding.what);
+  const char* several = SentenceText(first + 1);
+  return Expand(finding.count > 1 && *several != '\0' ? several : SentenceText(first), finding);
+}
+
+}  // namespace
+
+std::string PlayNoteText(const std::vector<Finding>& findings) {
+  std::string text;
+  for (const Finding& finding : findings) text += (text.empty() ? "" : "\r\n") + Say(finding);
+  return text;
+}
+
+}  // namespace kavrin
