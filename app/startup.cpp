@@ -13,6 +13,8 @@
 
 #include <cstdlib>
 
+#include "app/switch_parser.h"
+
 #if defined(__MINGW32__)
 
 extern "C" {
@@ -39,8 +41,11 @@ extern "C" void WinMainCRTStartup() {
   // with its imported data unresolved.
   if (&__RUNTIME_PSEUDO_RELOC_LIST__[0] != &__RUNTIME_PSEUDO_RELOC_LIST_END__[0]) std::abort();
   RunStaticConstructors();
+  // WinMain's line is writable: a pointer into the same buffer.
+  LPSTR commandLine = GetCommandLineA();
+  LPSTR arguments = commandLine + (kavrin::ArgumentsOf(commandLine) - commandLine);
   // exit, not ExitProcess: the C runtime flushes and closes its files.
-  std::exit(WinMain(GetModuleHandleA(nullptr), nullptr, GetCommandLineA(), SW_SHOWDEFAULT));
+  std::exit(WinMain(GetModuleHandleA(nullptr), nullptr, arguments, SW_SHOWDEFAULT));
 }
 
 #endif
