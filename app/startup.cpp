@@ -11,6 +11,7 @@
 // toolchain's start-up.
 #include <windows.h>
 
+#include <cstdint>
 #include <cstdlib>
 
 #include "app/switch_parser.h"
@@ -38,8 +39,12 @@ void RunStaticConstructors() {
 
 extern "C" void WinMainCRTStartup() {
   // This start-up applies none: a program that needs them must not run
-  // with its imported data unresolved.
-  if (&__RUNTIME_PSEUDO_RELOC_LIST__[0] != &__RUNTIME_PSEUDO_RELOC_LIST_END__[0]) std::abort();
+  // with its imported data unresolved. Compared as integers: as pointers
+  // to two distinct objects, a compiler may take them for unequal unseen.
+  if (reinterpret_cast<uintptr_t>(__RUNTIME_PSEUDO_RELOC_LIST__) !=
+      reinterpret_cast<uintptr_t>(__RUNTIME_PSEUDO_RELOC_LIST_END__)) {
+    std::abort();
+  }
   RunStaticConstructors();
   // WinMain's line is writable: a pointer into the same buffer.
   LPSTR commandLine = GetCommandLineA();
