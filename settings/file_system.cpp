@@ -98,11 +98,13 @@ WriteFault WriteWholeFile(const std::string& path, const std::string& bytes) {
 }
 
 #ifdef _WIN32
+bool IsWindows9x() { return (GetVersion() & 0x80000000) != 0; }
+
 using MoveFileExFunction = BOOL WINAPI(LPCSTR, LPCSTR, DWORD);
 
 // Windows 95, 98 and ME export MoveFileExA but fail every call to it.
 MoveFileExFunction* ReplacingMove() {
-  if ((GetVersion() & 0x80000000) != 0) return nullptr;
+  if (IsWindows9x()) return nullptr;
   const FARPROC found = GetProcAddress(GetModuleHandleA("kernel32.dll"), "MoveFileExA");
   return reinterpret_cast<MoveFileExFunction*>(reinterpret_cast<void (*)()>(found));
 }
@@ -207,11 +209,23 @@ bool ChangeDirectory(const std::string& path) {
 #endif
 }
 
+// Asked without entering: a working directory that cannot be named could
+// not be returned to.
 bool CanEnterDirectory(const std::string& path) {
-  const std::string previous = CurrentDirectory();
-  if (!ChangeDirectory(path)) return false;
-  if (!previous.empty()) ChangeDirectory(previous);
+  if (!IsDirectory(path)) return false;
+#ifdef _WIN32
+  // 95, 98 and ME keep no rights on folders, and open none as a file.
+  if (IsWindows9x()) return true;
+  // Opened for traversal, as entering it opens it.
+  const DWORD shared = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
+  const HANDLE directory =
+      CreateFileA(path.c_str(), FILE_TRAVERSE, shared, nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+  if (directory == INVALID_HANDLE_VALUE) return false;
+  CloseHandle(directory);
   return true;
+#else
+  return access(path.c_str(), X_OK) == 0;
+#endif
 }
 
 std::string CurrentDirectory() {
