@@ -3,6 +3,8 @@
 #include <windows.h>
 #include <tlhelp32.h>
 
+#include <cstring>
+
 #include "win/system_function.h"
 
 namespace kavrin {
@@ -25,7 +27,11 @@ std::optional<std::string> ReadUserValue(const char* key, const char* name) {
   const LONG read = RegQueryValueExA(opened, name, nullptr, &type, reinterpret_cast<BYTE*>(data), &size);
   RegCloseKey(opened);
   if (read != ERROR_SUCCESS) return std::nullopt;
-  if (type == REG_DWORD && size == sizeof(DWORD)) return std::to_string(*reinterpret_cast<const DWORD*>(data));
+  if (type == REG_DWORD && size == sizeof(DWORD)) {
+    DWORD number = 0;
+    std::memcpy(&number, data, sizeof number);
+    return std::to_string(number);
+  }
   if (type != REG_SZ) return std::nullopt;
   return std::string(data);  // NUL-ended: the buffer held one byte more
 }

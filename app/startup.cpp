@@ -11,7 +11,10 @@
 // toolchain's start-up.
 #include <windows.h>
 
+#include <cstdint>
 #include <cstdlib>
+
+#include "app/switch_parser.h"
 
 #if defined(__MINGW32__)
 
@@ -36,11 +39,18 @@ void RunStaticConstructors() {
 
 extern "C" void WinMainCRTStartup() {
   // This start-up applies none: a program that needs them must not run
-  // with its imported data unresolved.
-  if (&__RUNTIME_PSEUDO_RELOC_LIST__[0] != &__RUNTIME_PSEUDO_RELOC_LIST_END__[0]) std::abort();
+  // with its imported data unresolved. Compared as integers: as pointers
+  // to two distinct objects, a compiler may take them for unequal unseen.
+  if (reinterpret_cast<uintptr_t>(__RUNTIME_PSEUDO_RELOC_LIST__) !=
+      reinterpret_cast<uintptr_t>(__RUNTIME_PSEUDO_RELOC_LIST_END__)) {
+    std::abort();
+  }
   RunStaticConstructors();
+  // WinMain's line is writable: a pointer into the same buffer.
+  LPSTR commandLine = GetCommandLineA();
+  LPSTR arguments = commandLine + (kavrin::ArgumentsOf(commandLine) - commandLine);
   // exit, not ExitProcess: the C runtime flushes and closes its files.
-  std::exit(WinMain(GetModuleHandleA(nullptr), nullptr, GetCommandLineA(), SW_SHOWDEFAULT));
+  std::exit(WinMain(GetModuleHandleA(nullptr), nullptr, arguments, SW_SHOWDEFAULT));
 }
 
 #endif

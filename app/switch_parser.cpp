@@ -28,10 +28,15 @@ SaverMode ModeOf(char c) {
 
 }  // namespace
 
-SaverSwitch ParseSwitch(const char* commandLine) {
-  if (commandLine == nullptr) return {};
+const char* ArgumentsOf(const char* commandLine) {
+  if (commandLine == nullptr) return "";
   const char* p = SkipProgramName(commandLine);
   while (IsBlank(*p)) ++p;
+  return p;
+}
+
+SaverSwitch ParseSwitch(const char* commandLine) {
+  const char* p = ArgumentsOf(commandLine);
   if (*p == '\0') return {};
   if (*p == '-' || *p == '/') ++p;
   // A lone '-' or '/' leaves the cursor on the terminator: unrecognised, code 0.

@@ -17,7 +17,11 @@ struct SaverSwitch {
   int character = 0;  // the switch character as an unsigned byte; 0 if none
 };
 
-// Skips the program name (quoted or not), the blanks after it and one '-'
+// What follows the program name (quoted or not) and the blanks after it:
+// WinMain's lpCmdLine. Points into `commandLine`; "" for null.
+const char* ArgumentsOf(const char* commandLine);
+
+// Skips the program name and the blanks after it (ArgumentsOf) and one '-'
 // or '/', then looks at one character. Nothing after it is read.
 SaverSwitch ParseSwitch(const char* commandLine);
 

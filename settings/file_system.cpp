@@ -1,54 +1,27 @@
+// The portable part of the file system edge; what differs between systems
+// is in the body that CMake chooses (file_system_platform.h).
 #include "settings/file_system.h"
 
 #include <cerrno>
 #include <cstdio>
-#include <cstdlib>
 #include <string>
 
-#ifdef _WIN32
-#include <direct.h>
-#include <io.h>
-#include <process.h>
-#include <windows.h>
-#else
-#include <sys/stat.h>
-#include <unistd.h>
-#endif
+#include "settings/file_system_platform.h"
 
 namespace kavrin {
 namespace {
 
+using platform::PathKind;
+
 const char kTempSuffix[] = ".kavrin-new";
 const char kBackupSuffix[] = ".kavrin-old";
 
-int ProcessId() {
-#ifdef _WIN32
-  return _getpid();
-#else
-  return static_cast<int>(getpid());
-#endif
-}
-
 // Per process, so two saves running at once never write the same one.
 std::string StagedPath(const std::string& path) {
-  return path + "." + std::to_string(ProcessId()) + kTempSuffix;
+  return path + "." + std::to_string(platform::ProcessId()) + kTempSuffix;
 }
 
-enum class PathKind { Missing, File, Directory };
-
-PathKind KindOf(const std::string& path) {
-#ifdef _WIN32
-  const DWORD attributes = GetFileAttributesA(path.c_str());
-  if (attributes == INVALID_FILE_ATTRIBUTES) return PathKind::Missing;
-  return (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0 ? PathKind::Directory : PathKind::File;
-#else
-  struct stat info;
-  if (stat(path.c_str(), &info) != 0) return PathKind::Missing;
-  return S_ISDIR(info.st_mode) ? PathKind::Directory : PathKind::File;
-#endif
-}
-
-bool IsDirectory(const std::string& path) { return KindOf(path) == PathKind::Directory; }
+bool IsDirectory(const std::string& path) { return platform::KindOf(path) == PathKind::Directory; }
 
 std::optional<std::string> ReadWholeFile(const std::string& path) {
   std::FILE* file = std::fopen(path.c_str(), "rb");
@@ -63,60 +36,19 @@ std::optional<std::string> ReadWholeFile(const std::string& path) {
   return bytes;
 }
 
-// Right after a failed fopen: did the system refuse this account?
-bool AccessWasDenied() {
-#ifdef _WIN32
-  // errno is EACCES for a file another program holds open, too.
-  return errno == EACCES && _doserrno == ERROR_ACCESS_DENIED;
-#else
-  return errno == EACCES || errno == EPERM;
-#endif
-}
-
 WriteFault FaultOfFailedOpen(const std::string& path) {
-  if (!AccessWasDenied()) return WriteFault::Other;
+  if (!platform::AccessWasDenied()) return WriteFault::Other;
   // Windows refuses to open a directory as a file in the same words.
   return IsDirectory(path) ? WriteFault::Other : WriteFault::AccessDenied;
-}
-
-// Until this returns, the bytes may sit in a cache a power cut loses.
-bool SyncToDisk(std::FILE* file) {
-#ifdef _WIN32
-  return _commit(_fileno(file)) == 0;
-#else
-  return fsync(fileno(file)) == 0;
-#endif
 }
 
 WriteFault WriteWholeFile(const std::string& path, const std::string& bytes) {
   std::FILE* file = std::fopen(path.c_str(), "wb");
   if (file == nullptr) return FaultOfFailedOpen(path);
   const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
-  const bool synced = std::fflush(file) == 0 && SyncToDisk(file);
+  const bool synced = std::fflush(file) == 0 && platform::SyncToDisk(file);
   const bool closed = std::fclose(file) == 0;
   return written && synced && closed ? WriteFault::None : WriteFault::Other;
-}
-
-#ifdef _WIN32
-using MoveFileExFunction = BOOL WINAPI(LPCSTR, LPCSTR, DWORD);
-
-// Windows 95, 98 and ME export MoveFileExA but fail every call to it.
-MoveFileExFunction* ReplacingMove() {
-  if ((GetVersion() & 0x80000000) != 0) return nullptr;
-  const FARPROC found = GetProcAddress(GetModuleHandleA("kernel32.dll"), "MoveFileExA");
-  return reinterpret_cast<MoveFileExFunction*>(reinterpret_cast<void (*)()>(found));
-}
-#endif
-
-bool MoveOver(const std::string& from, const std::string& to) {
-#ifdef _WIN32
-  if (MoveFileExFunction* move = ReplacingMove()) {
-    return move(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
-  }
-  return ReplaceThroughBackup(from, to);
-#else
-  return std::rename(from.c_str(), to.c_str()) == 0;
-#endif
 }
 
 // A missing file can be created; one that exists must open for writing
@@ -140,7 +72,7 @@ std::optional<std::string> ReadFileBytes(const std::string& path) {
   return std::nullopt;
 }
 
-bool IsFile(const std::string& path) { return KindOf(path) == PathKind::File; }
+bool IsFile(const std::string& path) { return platform::KindOf(path) == PathKind::File; }
 
 bool PathExists(const std::string& path) { return KindOf(path) != PathKind::Missing; }
 
@@ -175,7 +107,7 @@ WriteFault StageFileContent(const std::string& path, const std::string& bytes) {
   return fault;
 }
 
-bool CommitStagedFile(const std::string& path) { return MoveOver(StagedPath(path), path); }
+bool CommitStagedFile(const std::string& path) { return platform::MoveOver(StagedPath(path), path); }
 
 void DiscardStagedFile(const std::string& path) { std::remove(StagedPath(path).c_str()); }
 
@@ -190,39 +122,6 @@ bool EnsureFileExists(const std::string& path) {
   // Append mode creates a missing file and never truncates one that exists.
   if (std::FILE* created = std::fopen(path.c_str(), "ab")) std::fclose(created);
   return ReadFileBytes(path).has_value();
-}
-
-bool MakeDirectory(const std::string& path) {
-#ifdef _WIN32
-  _mkdir(path.c_str());
-#else
-  mkdir(path.c_str(), 0777);
-#endif
-  return IsDirectory(path);
-}
-
-bool ChangeDirectory(const std::string& path) {
-#ifdef _WIN32
-  return _chdir(path.c_str()) == 0;
-#else
-  return chdir(path.c_str()) == 0;
-#endif
-}
-
-bool CanEnterDirectory(const std::string& path) {
-  const std::string previous = CurrentDirectory();
-  if (!ChangeDirectory(path)) return false;
-  if (!previous.empty()) ChangeDirectory(previous);
-  return true;
-}
-
-std::string CurrentDirectory() {
-  char buffer[4096];
-#ifdef _WIN32
-  return _getcwd(buffer, sizeof buffer) != nullptr ? std::string(buffer) : std::string();
-#else
-  return getcwd(buffer, sizeof buffer) != nullptr ? std::string(buffer) : std::string();
-#endif
 }
 
 }  // namespace kavrin

@@ -109,6 +109,18 @@ TEST(FileSystem, EnteringADirectoryIsOnlyTried) {
   EXPECT_TRUE(CanEnterDirectory(dir.path()));
   EXPECT_FALSE(CanEnterDirectory(dir / "missing"));
   EXPECT_EQ(CurrentDirectory(), before);
+#ifndef _WIN32
+  // Nor from a working directory removed under the process, which has no
+  // name to return to. (Windows does not let it be removed.)
+  {
+    TempDir removed;
+    ASSERT_TRUE(ChangeDirectory(removed.path()));
+    std::filesystem::remove(removed.path());
+    EXPECT_TRUE(CanEnterDirectory(dir.path()));
+    EXPECT_EQ(CurrentDirectory(), "");
+    ASSERT_TRUE(ChangeDirectory(before));
+  }
+#endif
 }
 
 TEST(FileSystem, EnsuringAFileCreatesItEmptyButNeverChangesOne) {

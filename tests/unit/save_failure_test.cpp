@@ -74,9 +74,9 @@ struct Scene {
     for (int i = 0; i < 100; ++i) next.demos.push_back("c:\\d\\" + std::to_string(i) + std::string(98, 'n'));
   }
   ~Scene() {
-    for (const std::string& path : madeReadOnly) {
+    for (const std::string& path : restricted) {
       std::error_code ignored;
-      fs::permissions(path, fs::perms::owner_write, fs::perm_options::add, ignored);
+      fs::permissions(path, fs::perms::owner_all, fs::perm_options::add, ignored);
     }
   }
 
@@ -88,14 +88,17 @@ struct Scene {
   std::string folder;
   std::string scriptPath;
   SaveRequest next;
-  std::vector<std::string> madeReadOnly;
+  std::vector<std::string> restricted;  // permissions taken away, given back at the end
 #ifndef _WIN32
   std::unique_ptr<FileSizeLimit> limit;
 #endif
 };
 
 // The file as it stands: its bytes, "<missing>" or "<directory>".
-std::string Snapshot(const std::string& path) { return fs::is_directory(path) ? "<directory>" : ReadBytes(path); }
+std::string Snapshot(const std::string& path) {
+  std::error_code unreadable;
+  return fs::is_directory(path, unreadable) ? "<directory>" : ReadBytes(path);
+}
 
 void ReplaceWithDirectory(const std::string& path) {
   fs::remove(path);
@@ -108,7 +111,7 @@ using Fault = std::string (*)(Scene&);
 std::string MakeReadOnly(Scene& scene, const std::string& path) {
   fs::permissions(path, fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
                   fs::perm_options::remove);
-  scene.madeReadOnly.push_back(path);
+  scene.restricted.push_back(path);
   return "";
 }
 
@@ -169,6 +172,16 @@ std::string BaseDirectoryMissing(Scene& scene) {
   return "";
 }
 
+std::string BaseDirectoryLocked(Scene& scene) {
+  const std::string base = scene.folder + "/baseq2";
+  fs::permissions(base, fs::perms::owner_exec | fs::perms::group_exec | fs::perms::others_exec,
+                  fs::perm_options::remove);
+  scene.restricted.push_back(base);
+  std::error_code denied;
+  if (fs::exists(scene.scriptPath, denied)) return "a folder without search permission is entered all the same (root, Windows)";
+  return "";
+}
+
 std::string ScriptIsADirectory(Scene& scene) {
   ReplaceWithDirectory(scene.scriptPath);
   return "";
@@ -219,6 +232,7 @@ const SaveFault kSaveFaults[] = {
     {"DemoListReadOnly", DemoListReadOnly, Failing::DemoList, After::Old, After::Old, After::Old, true},
     {"DiskFullAtDemoList", DiskFullAtDemoList, Failing::DemoList, After::Old, After::Old, After::Old},
     {"BaseDirectoryMissing", BaseDirectoryMissing, Failing::BaseDirectory, After::New, After::New, After::Old},
+    {"BaseDirectoryLocked", BaseDirectoryLocked, Failing::BaseDirectory, After::New, After::New, After::Old},
     {"ScriptIsADirectory", ScriptIsADirectory, Failing::Script, After::Old, After::Old, After::Old},
     {"ScriptReadOnly", ScriptReadOnly, Failing::Script, After::Old, After::Old, After::Old, true},
     {"DiskFullAtScript", DiskFullAtScript, Failing::Script, After::Old, After::Old, After::Old},

@@ -50,6 +50,24 @@ TEST(SwitchParser, ReadsOneCharacterAfterTheProgramNameAndOneDashOrSlash) {
 
 TEST(SwitchParser, NoCommandLineIsNoSwitch) {
   EXPECT_EQ(ParseSwitch(nullptr).mode, SaverMode::NoSwitch);
+  EXPECT_STREQ(ArgumentsOf(nullptr), "");
+}
+
+// What start-up hands WinMain as lpCmdLine.
+TEST(SwitchParser, ArgumentsFollowTheProgramNameAndItsBlanks) {
+  const struct {
+    const char* commandLine;
+    const char* arguments;
+  } rows[] = {
+      {"Kavrin.scr", ""},
+      {"Kavrin.scr  \t", ""},
+      {"Kavrin.scr /p 1234 ", "/p 1234 "},
+      {"Kavrin.scr\t /c:1234", "/c:1234"},
+      {"\"C:\\Program Files\\My Saver\\Kavrin.scr\"  /s", "/s"},
+      {"\"C:\\Program Files\\My Saver\\Kavrin.scr\"/s", "/s"},
+      {"\"unterminated quote /s", ""},
+  };
+  for (const auto& row : rows) EXPECT_STREQ(ArgumentsOf(row.commandLine), row.arguments) << row.commandLine;
 }
 
 }  // namespace

@@ -1,0 +1,31 @@
+// What the portable part of the file system edge asks of the system. One
+// body per system, chosen by CMake: win/file_system_win32.cpp and
+// settings/file_system_posix.cpp; each also holds the directory functions
+// of settings/file_system.h.
+#pragma once
+
+#include <cstdio>
+#include <string>
+
+namespace kavrin::platform {
+
+enum class PathKind { Missing, File, Directory };
+
+// What `path` names; Missing when it cannot be looked at.
+PathKind KindOf(const std::string& path);
+
+// This process's id.
+int ProcessId();
+
+// Right after a failed fopen: did the system refuse this account?
+bool AccessWasDenied();
+
+// Until this returns, the flushed bytes may sit in a cache a power cut
+// loses.
+bool SyncToDisk(std::FILE* file);
+
+// Gives `from` the name `to`, replacing the file there; in one step where
+// the system can.
+bool MoveOver(const std::string& from, const std::string& to);
+
+}  // namespace kavrin::platform

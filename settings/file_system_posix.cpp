@@ -1,0 +1,48 @@
+// The POSIX body of the file system edge, for the native build.
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+
+#include "settings/file_system.h"
+#include "settings/file_system_platform.h"
+
+namespace kavrin {
+namespace platform {
+
+PathKind KindOf(const std::string& path) {
+  struct stat info;
+  if (stat(path.c_str(), &info) != 0) return PathKind::Missing;
+  return S_ISDIR(info.st_mode) ? PathKind::Directory : PathKind::File;
+}
+
+int ProcessId() { return static_cast<int>(getpid()); }
+
+bool AccessWasDenied() { return errno == EACCES || errno == EPERM; }
+
+bool SyncToDisk(std::FILE* file) { return fsync(fileno(file)) == 0; }
+
+bool MoveOver(const std::string& from, const std::string& to) { return std::rename(from.c_str(), to.c_str()) == 0; }
+
+}  // namespace platform
+
+bool MakeDirectory(const std::string& path) {
+  mkdir(path.c_str(), 0777);
+  return platform::KindOf(path) == platform::PathKind::Directory;
+}
+
+bool ChangeDirectory(const std::string& path) { return chdir(path.c_str()) == 0; }
+
+std::string CurrentDirectory() {
+  char buffer[4096];
+  return getcwd(buffer, sizeof buffer) != nullptr ? std::string(buffer) : std::string();
+}
+
+// Asked without entering: a working directory that cannot be named could
+// not be returned to.
+bool CanEnterDirectory(const std::string& path) {
+  return platform::KindOf(path) == platform::PathKind::Directory && access(path.c_str(), X_OK) == 0;
+}
+
+}  // namespace kavrin

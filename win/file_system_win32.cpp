@@ -1,0 +1,75 @@
+// The Windows body of the file system edge (settings/file_system.h), built
+// into the settings library in place of settings/file_system_posix.cpp.
+#include <direct.h>
+#include <io.h>
+#include <process.h>
+
+#include <cerrno>
+#include <cstdlib>
+
+#include "settings/file_system.h"
+#include "settings/file_system_platform.h"
+#include "win/system_function.h"
+
+namespace kavrin {
+namespace {
+
+bool IsWindows9x() { return (GetVersion() & 0x80000000) != 0; }
+
+}  // namespace
+
+namespace platform {
+
+PathKind KindOf(const std::string& path) {
+  const DWORD attributes = GetFileAttributesA(path.c_str());
+  if (attributes == INVALID_FILE_ATTRIBUTES) return PathKind::Missing;
+  return (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0 ? PathKind::Directory : PathKind::File;
+}
+
+int ProcessId() { return _getpid(); }
+
+bool AccessWasDenied() {
+  // errno is EACCES for a file another program holds open, too.
+  return errno == EACCES && _doserrno == ERROR_ACCESS_DENIED;
+}
+
+bool SyncToDisk(std::FILE* file) { return _commit(_fileno(file)) == 0; }
+
+bool MoveOver(const std::string& from, const std::string& to) {
+  // Windows 95, 98 and ME export MoveFileExA but fail every call to it.
+  auto* move = IsWindows9x() ? nullptr
+                             : SystemFunction<BOOL WINAPI(LPCSTR, LPCSTR, DWORD)>("kernel32.dll", "MoveFileExA");
+  if (move == nullptr) return ReplaceThroughBackup(from, to);
+  return move(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+}
+
+}  // namespace platform
+
+bool MakeDirectory(const std::string& path) {
+  _mkdir(path.c_str());
+  return platform::KindOf(path) == platform::PathKind::Directory;
+}
+
+bool ChangeDirectory(const std::string& path) { return _chdir(path.c_str()) == 0; }
+
+std::string CurrentDirectory() {
+  char buffer[4096];
+  return _getcwd(buffer, sizeof buffer) != nullptr ? std::string(buffer) : std::string();
+}
+
+// Asked without entering: a working directory that cannot be named could
+// not be returned to.
+bool CanEnterDirectory(const std::string& path) {
+  if (platform::KindOf(path) != platform::PathKind::Directory) return false;
+  // 95, 98 and ME keep no rights on folders, and open none as a file.
+  if (IsWindows9x()) return true;
+  // Opened for traversal, as entering it opens it.
+  const DWORD shared = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
+  const HANDLE directory =
+      CreateFileA(path.c_str(), FILE_TRAVERSE, shared, nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+  if (directory == INVALID_HANDLE_VALUE) return false;
+  CloseHandle(directory);
+  return true;
+}
+
+}  // namespace kavrin
