@@ -1,21 +1,34 @@
 ; The Kavrin setup: puts Kavrin.scr into the system folder, registers an
 ; uninstaller and makes Kavrin the current user's screen saver.
 ; Built by scripts/package.sh, which passes:
-;   VERSION          the user-visible version ("3.00")
-;   VERSION_NUMERIC  the same as four numbers, for the file's version record
-;   STAGE            the folder holding Kavrin.scr, README.txt and LICENSE.txt
-;   ICON             the program's icon
-;   OUTFILE          the setup program to write
+;   VERSION             the user-visible version ("3.00")
+;   VERSION_NUMERIC     the same as four numbers, for the file's version record
+;   STAGE               the folder holding Kavrin.scr, README.txt and LICENSE.txt
+;   ICON                the program's icon
+;   OUTFILE             the setup program to write
+;   UNINSTALLER_BYTES   the size of the uninstaller this script writes, or
+;   MEASURE_UNINSTALLER a file to write that size into (a first build)
 Unicode true
 SetCompressor /SOLID lzma
 
 !include MUI2.nsh
 !include LogicLib.nsh
-!include FileFunc.nsh
 !include x64.nsh
 
 !define UNINST_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\Kavrin"
 !define DESKTOP_KEY "Control Panel\Desktop"
+
+; The uninstaller is written at install time, so no File counts it in the
+; space the components page shows; a first build measures it.
+!ifdef MEASURE_UNINSTALLER
+  !uninstfinalize `stat -c %s "%1" >"${MEASURE_UNINSTALLER}"`
+  !define UNINSTALLER_BYTES 0
+!else ifndef UNINSTALLER_BYTES
+  !error "UNINSTALLER_BYTES or MEASURE_UNINSTALLER must be defined"
+!endif
+; Rounded up on its own, as NSIS does for each File.
+!define /math UNINSTALLER_KIB ${UNINSTALLER_BYTES} + 1023
+!define /redef /math UNINSTALLER_KIB ${UNINSTALLER_KIB} / 1024
 
 Name "Kavrin ${VERSION}"
 OutFile "${OUTFILE}"
@@ -101,6 +114,7 @@ Section "Kavrin screen saver" SecProgram
   Call EnsureReplaceable
   ; Should Kavrin start between the check and here: abort, never skip the file.
   AllowSkipFiles off
+  AddSize ${UNINSTALLER_KIB}
   SetOutPath "$SYSDIR"
   File "${STAGE}/Kavrin.scr"
   SetOutPath "$INSTDIR"
@@ -118,12 +132,9 @@ Section "Kavrin screen saver" SecProgram
   WriteRegStr HKLM "${UNINST_KEY}" "QuietUninstallString" '"$INSTDIR\Uninstall.exe" /S'
   WriteRegDWORD HKLM "${UNINST_KEY}" "NoModify" 1
   WriteRegDWORD HKLM "${UNINST_KEY}" "NoRepair" 1
-  ; In KiB, the uninstaller included: the program folder holds only our files.
-  ${GetSize} "$INSTDIR" "/S=0B /G=0" $0 $2 $3
-  ${GetSize} "$SYSDIR" "/M=Kavrin.scr /S=0B /G=0" $2 $3 $4
-  IntOp $0 $0 + $2
-  IntOp $0 $0 + 1023
-  IntOp $0 $0 / 1024
+  ; In KiB, as "Space required" on the components page: the files and,
+  ; through AddSize, the uninstaller.
+  SectionGetSize ${SecProgram} $0
   WriteRegDWORD HKLM "${UNINST_KEY}" "EstimatedSize" $0
 SectionEnd
 
