@@ -54,17 +54,25 @@ VIAddVersionKey /LANG=1033 "LegalCopyright" "Copyright (C) 2026 Telmora"
 
 !define MUI_COMPONENTSPAGE_NODESC
 !define MUI_COMPONENTSPAGE_TEXT_TOP "Kavrin ${VERSION} goes into the Windows system folder, where the screen saver settings find it. Untick the second line to keep your current screen saver."
+!define MUI_PAGE_CUSTOMFUNCTION_PRE SetTitle
 !insertmacro MUI_PAGE_COMPONENTS
+!define MUI_PAGE_CUSTOMFUNCTION_PRE SetTitle
 !insertmacro MUI_PAGE_INSTFILES
 !define MUI_FINISHPAGE_TEXT "Kavrin ${VERSION} is installed. Choose Settings in the screen saver settings to pick the game and the demos it plays."
 !define MUI_FINISHPAGE_RUN
 !define MUI_FINISHPAGE_RUN_TEXT "Open the screen saver settings"
 !define MUI_FINISHPAGE_RUN_FUNCTION OpenScreenSaverSettings
+!define MUI_PAGE_CUSTOMFUNCTION_PRE SetTitle
 !insertmacro MUI_PAGE_FINISH
 
 !define MUI_UNCONFIRMPAGE_TEXT_TOP "Kavrin ${VERSION} will be removed. Your settings stay where they are: q2scr.sc2 and demos.sc2 in C:\ or in %LOCALAPPDATA%\Kavrin, and Scrnsave.cfg in your game's folder."
+!define MUI_PAGE_CUSTOMFUNCTION_PRE un.SetTitle
 !insertmacro MUI_UNPAGE_CONFIRM
+!define MUI_PAGE_CUSTOMFUNCTION_PRE un.SetTitle
 !insertmacro MUI_UNPAGE_INSTFILES
+; The last page has no callback, and MUI gave it " " too: empty is NSIS's
+; own ": Completed".
+UninstallSubCaption 2 ""
 
 !insertmacro MUI_LANGUAGE "English"
 
@@ -146,6 +154,16 @@ Section "Make Kavrin my screen saver" SecChoose
   ; SPI_SETSCREENSAVEACTIVE, sent to running programs like the settings panel does.
   System::Call "user32::SystemParametersInfo(i 17, i 1, i 0, i 2)"
 SectionEnd
+
+; MUI gives each page the caption " " to hide NSIS's own (": Installation
+; Options" and so on), and NSIS appends it to the window title.
+!macro SetTitle PREFIX CAPTION
+  Function ${PREFIX}SetTitle
+    SendMessage $HWNDPARENT ${WM_SETTEXT} 0 "STR:${CAPTION}"
+  FunctionEnd
+!macroend
+!insertmacro SetTitle "" "$(^SetupCaption)"
+!insertmacro SetTitle un. "$(^UninstallCaption)"
 
 Function OpenScreenSaverSettings
   Exec '"$SYSDIR\control.exe" desk.cpl,,@screensaver'
