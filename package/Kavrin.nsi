@@ -62,6 +62,8 @@ VIAddVersionKey /LANG=1033 "LegalCopyright" "Copyright (C) 2026 Telmora"
 !define MUI_FINISHPAGE_RUN
 !define MUI_FINISHPAGE_RUN_TEXT "Open the screen saver settings"
 !define MUI_FINISHPAGE_RUN_FUNCTION OpenScreenSaverSettings
+!define MUI_FINISHPAGE_SHOWREADME "$INSTDIR\README.txt"
+!define MUI_FINISHPAGE_SHOWREADME_TEXT "Show README"
 !define MUI_PAGE_CUSTOMFUNCTION_PRE SetTitle
 !insertmacro MUI_PAGE_FINISH
 
