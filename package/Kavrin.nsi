@@ -1,21 +1,34 @@
 ; The Kavrin setup: puts Kavrin.scr into the system folder, registers an
 ; uninstaller and makes Kavrin the current user's screen saver.
 ; Built by scripts/package.sh, which passes:
-;   VERSION          the user-visible version ("3.00")
-;   VERSION_NUMERIC  the same as four numbers, for the file's version record
-;   STAGE            the folder holding Kavrin.scr, README.txt and LICENSE.txt
-;   ICON             the program's icon
-;   OUTFILE          the setup program to write
+;   VERSION             the user-visible version ("3.00")
+;   VERSION_NUMERIC     the same as four numbers, for the file's version record
+;   STAGE               the folder holding Kavrin.scr, README.txt and LICENSE.txt
+;   ICON                the program's icon
+;   OUTFILE             the setup program to write
+;   UNINSTALLER_BYTES   the size of the uninstaller this script writes, or
+;   MEASURE_UNINSTALLER a file to write that size into (a first build)
 Unicode true
 SetCompressor /SOLID lzma
 
 !include MUI2.nsh
 !include LogicLib.nsh
-!include FileFunc.nsh
 !include x64.nsh
 
 !define UNINST_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\Kavrin"
 !define DESKTOP_KEY "Control Panel\Desktop"
+
+; The uninstaller is written at install time, so no File counts it in the
+; space the components page shows; a first build measures it.
+!ifdef MEASURE_UNINSTALLER
+  !uninstfinalize `stat -c %s "%1" >"${MEASURE_UNINSTALLER}"`
+  !define UNINSTALLER_BYTES 0
+!else ifndef UNINSTALLER_BYTES
+  !error "UNINSTALLER_BYTES or MEASURE_UNINSTALLER must be defined"
+!endif
+; Rounded up on its own, as NSIS does for each File.
+!define /math UNINSTALLER_KIB ${UNINSTALLER_BYTES} + 1023
+!define /redef /math UNINSTALLER_KIB ${UNINSTALLER_KIB} / 1024
 
 Name "Kavrin ${VERSION}"
 OutFile "${OUTFILE}"
@@ -41,17 +54,27 @@ VIAddVersionKey /LANG=1033 "LegalCopyright" "Copyright (C) 2026 Telmora"
 
 !define MUI_COMPONENTSPAGE_NODESC
 !define MUI_COMPONENTSPAGE_TEXT_TOP "Kavrin ${VERSION} goes into the Windows system folder, where the screen saver settings find it. Untick the second line to keep your current screen saver."
+!define MUI_PAGE_CUSTOMFUNCTION_PRE SetTitle
 !insertmacro MUI_PAGE_COMPONENTS
+!define MUI_PAGE_CUSTOMFUNCTION_PRE SetTitle
 !insertmacro MUI_PAGE_INSTFILES
 !define MUI_FINISHPAGE_TEXT "Kavrin ${VERSION} is installed. Choose Settings in the screen saver settings to pick the game and the demos it plays."
 !define MUI_FINISHPAGE_RUN
 !define MUI_FINISHPAGE_RUN_TEXT "Open the screen saver settings"
 !define MUI_FINISHPAGE_RUN_FUNCTION OpenScreenSaverSettings
+!define MUI_FINISHPAGE_SHOWREADME "$INSTDIR\README.txt"
+!define MUI_FINISHPAGE_SHOWREADME_TEXT "Show README"
+!define MUI_PAGE_CUSTOMFUNCTION_PRE SetTitle
 !insertmacro MUI_PAGE_FINISH
 
 !define MUI_UNCONFIRMPAGE_TEXT_TOP "Kavrin ${VERSION} will be removed. Your settings stay where they are: q2scr.sc2 and demos.sc2 in C:\ or in %LOCALAPPDATA%\Kavrin, and Scrnsave.cfg in your game's folder."
+!define MUI_PAGE_CUSTOMFUNCTION_PRE un.SetTitle
 !insertmacro MUI_UNPAGE_CONFIRM
+!define MUI_PAGE_CUSTOMFUNCTION_PRE un.SetTitle
 !insertmacro MUI_UNPAGE_INSTFILES
+; The last page has no callback, and MUI gave it " " too: empty is NSIS's
+; own ": Completed".
+UninstallSubCaption 2 ""
 
 !insertmacro MUI_LANGUAGE "English"
 
@@ -101,6 +124,7 @@ Section "Kavrin screen saver" SecProgram
   Call EnsureReplaceable
   ; Should Kavrin start between the check and here: abort, never skip the file.
   AllowSkipFiles off
+  AddSize ${UNINSTALLER_KIB}
   SetOutPath "$SYSDIR"
   File "${STAGE}/Kavrin.scr"
   SetOutPath "$INSTDIR"
@@ -118,12 +142,9 @@ Section "Kavrin screen saver" SecProgram
   WriteRegStr HKLM "${UNINST_KEY}" "QuietUninstallString" '"$INSTDIR\Uninstall.exe" /S'
   WriteRegDWORD HKLM "${UNINST_KEY}" "NoModify" 1
   WriteRegDWORD HKLM "${UNINST_KEY}" "NoRepair" 1
-  ; In KiB, the uninstaller included: the program folder holds only our files.
-  ${GetSize} "$INSTDIR" "/S=0B /G=0" $0 $2 $3
-  ${GetSize} "$SYSDIR" "/M=Kavrin.scr /S=0B /G=0" $2 $3 $4
-  IntOp $0 $0 + $2
-  IntOp $0 $0 + 1023
-  IntOp $0 $0 / 1024
+  ; In KiB, as "Space required" on the components page: the files and,
+  ; through AddSize, the uninstaller.
+  SectionGetSize ${SecProgram} $0
   WriteRegDWORD HKLM "${UNINST_KEY}" "EstimatedSize" $0
 SectionEnd
 
@@ -135,6 +156,16 @@ Section "Make Kavrin my screen saver" SecChoose
   ; SPI_SETSCREENSAVEACTIVE, sent to running programs like the settings panel does.
   System::Call "user32::SystemParametersInfo(i 17, i 1, i 0, i 2)"
 SectionEnd
+
+; MUI gives each page the caption " " to hide NSIS's own (": Installation
+; Options" and so on), and NSIS appends it to the window title.
+!macro SetTitle PREFIX CAPTION
+  Function ${PREFIX}SetTitle
+    SendMessage $HWNDPARENT ${WM_SETTEXT} 0 "STR:${CAPTION}"
+  FunctionEnd
+!macroend
+!insertmacro SetTitle "" "$(^SetupCaption)"
+!insertmacro SetTitle un. "$(^UninstallCaption)"
 
 Function OpenScreenSaverSettings
   Exec '"$SYSDIR\control.exe" desk.cpl,,@screensaver'

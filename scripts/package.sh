@@ -43,8 +43,13 @@ setup=Kavrin-$version-setup.exe
 rm -rf "$dist"
 mkdir -p "$dist"
 (cd "$stage" && cmake -E tar cf "$dist/$zip" --format=zip Kavrin.scr README.txt LICENSE.txt)
-makensis -V2 -DVERSION="$version" -DVERSION_NUMERIC="$numeric" -DSTAGE="$stage" \
-  -DICON="$root/res/Kavrin.ico" -DOUTFILE="$dist/$setup" package/Kavrin.nsi
+nsis=(-V2 -DVERSION="$version" -DVERSION_NUMERIC="$numeric" -DSTAGE="$stage" -DICON="$root/res/Kavrin.ico")
+# Twice: the first build measures the uninstaller, which the setup writes
+# when it runs, so that the second can count it in the space it asks for.
+makensis "${nsis[@]}" -DOUTFILE="$build/measure-setup.exe" -DMEASURE_UNINSTALLER="$build/uninstaller-bytes" \
+  package/Kavrin.nsi
+makensis "${nsis[@]}" -DOUTFILE="$dist/$setup" -DUNINSTALLER_BYTES="$(cat "$build/uninstaller-bytes")" \
+  package/Kavrin.nsi
 sign "$dist/$setup"
 (cd "$dist" && sha256sum "$zip" "$setup" >SHA256SUMS)
 

@@ -1,6 +1,7 @@
-# Sourced: a 32-bit Wine prefix and a virtual X display of our own.
-#   kavrin_wine_start PREFIX   create PREFIX if needed, start Xvfb and wineserver
-#   kavrin_wine_stop           stop both again
+# Sourced: a Wine prefix and a virtual X display of our own.
+#   kavrin_wine_start PREFIX [win64]  create PREFIX if needed (32-bit unless
+#                                     asked), start Xvfb and wineserver
+#   kavrin_wine_stop                  stop both again
 # Exports WINEPREFIX, WINEARCH, WINEDEBUG, WINEDLLOVERRIDES and DISPLAY.
 
 # Debian's Wine 8 never reads /usr/share/wine/fonts, where fonts-wine puts
@@ -60,7 +61,7 @@ kavrin_free_display() {
 }
 
 kavrin_wine_start() {
-  export WINEARCH=win32
+  export WINEARCH=${2:-win32}
   export WINEPREFIX=$1
   export WINEDEBUG=${WINEDEBUG:--all}
   export WINEDLLOVERRIDES="mscoree,mshtml="

@@ -1,14 +1,17 @@
 #!/usr/bin/env bash
 # The release end to end. scripts/package.sh builds it: both files named
 # after the version record, checksums that verify, the zip's three files
-# with CR LF text for Windows users. Then, under Wine in a prefix of its
-# own, a silent install puts Kavrin.scr into the system folder, registers
-# the uninstaller with that version and size and chooses Kavrin; an
-# upgrade replaces the file; the installed program opens its dialog; a
-# silent uninstall takes all of it away again but keeps the user's
-# settings file. With the dialog open, an upgrade changes nothing and ends
-# with 32, and an uninstall leaves Kavrin.scr for the next restart and ends
-# with 3010. SCRNSAVE.EXE is cleared only when it names the installed file.
+# with CR LF text for Windows users. Then, under Wine, in a 32-bit prefix
+# and again in a 64-bit one (SysWOW64, Program Files (x86)), a silent
+# install puts Kavrin.scr into the system folder and README.txt beside the
+# uninstaller, registers the uninstaller with that version and size and
+# chooses Kavrin; an upgrade replaces the file; the installed program opens
+# its dialog; a silent uninstall takes all of it away again but keeps the
+# user's settings file. With the dialog open, an upgrade changes nothing and
+# ends with 32, and an uninstall leaves Kavrin.scr for the next restart and
+# ends with 3010. SCRNSAVE.EXE is cleared only when it names the installed
+# file. Run by hand (32-bit), the setup's title has no trailing blank, its
+# components page asks for EstimatedSize, and Finish opens the README.
 # Prints PASS/FAIL lines and "release: N passed, M failed".
 set -uo pipefail
 root=$(cd "$(dirname "$0")/../.." && pwd)
@@ -83,38 +86,11 @@ eventually() {
 [ -f "$setup" ] || { echo "FAIL setup: $setup is missing"; failed=1; finish; }
 
 source scripts/wine-env.sh
-prefix=$root/build/install-wineprefix
-rm -rf "$prefix"
 trap kavrin_wine_stop EXIT
-kavrin_wine_start "$prefix"
-drive_c=$prefix/drive_c
-scr=$drive_c/windows/system32/Kavrin.scr
-printf 'user settings\r\n' >"$drive_c/q2scr.sc2"
-
-wine "$setup" /S </dev/null >/dev/null 2>&1
-check "silent setup ends with 0" test $? -eq 0
-check "Kavrin.scr is in the system folder" test -s "$scr"
-check "uninstall entry names version $version" test "$(reg_value "$uninst_key" DisplayVersion)" = "$version"
-check "uninstall entry names the publisher" test "$(reg_value "$uninst_key" Publisher)" = Telmora
-uninstaller=$(reg_value "$uninst_key" UninstallString | tr -d '"')
-check "the uninstaller is where the entry says" test -f "$(wine winepath -u "$uninstaller" 2>/dev/null)"
-check "SCRNSAVE.EXE names Kavrin" test "$(reg_value "$desktop_key" SCRNSAVE.EXE)" = 'C:\windows\system32\Kavrin.scr'
-program_dir=$drive_c/Program\ Files/Kavrin
-bytes=$(cat "$scr" "$program_dir/README.txt" "$program_dir/LICENSE.txt" "$program_dir/Uninstall.exe" | wc -c)
-kib=$(((bytes + 1023) / 1024))
-estimated=$(($(reg_value "$uninst_key" EstimatedSize)))
-# At most 1 KiB over for each file, rounded up on its own.
-check "EstimatedSize ($estimated) is the installed files' $kib KiB" \
-  test "$estimated" -ge "$kib" -a "$estimated" -le $((kib + 4))
-
-printf 'older build' >>"$scr"
-wine "$setup" /S </dev/null >/dev/null 2>&1
-check "an upgrade with Kavrin closed ends with 0" test $? -eq 0
-check "an upgrade with Kavrin closed replaces Kavrin.scr" cmp -s "$scr" build/release/stage/Kavrin.scr
 
 # Starts the installed Kavrin.scr /c; sets $saver and $window.
 open_dialog() {
-  wine 'C:\windows\system32\Kavrin.scr' /c </dev/null >/dev/null 2>&1 &
+  wine "$scr_path" /c </dev/null >/dev/null 2>&1 &
   saver=$!
   window=$(timeout 60 xdotool search --sync --name "^Kavrin Version $version Configuration\$" 2>/dev/null | head -n 1)
 }
@@ -123,53 +99,130 @@ close_dialog() {
   timeout 30 tail --pid="$saver" -f /dev/null || kill "$saver" 2>/dev/null
 }
 
-open_dialog
-check "installed Kavrin.scr /c opens its dialog" test -n "$window"
-close_dialog
-
-# Windows may store the path in any case.
-wine reg add "$desktop_key" /v SCRNSAVE.EXE /d 'C:\WINDOWS\SYSTEM32\KAVRIN.SCR' /f </dev/null >/dev/null 2>&1
-quiet=$(reg_value "$uninst_key" QuietUninstallString)
-uninstall_path=${quiet%\" /S}
-wine "${uninstall_path#\"}" /S </dev/null >/dev/null 2>&1
-check "uninstall removes Kavrin.scr" eventually test ! -e "$scr"
-check "uninstall removes the program folder" eventually test ! -e "$drive_c/Program Files/Kavrin"
-check "uninstall removes the entry" test -z "$(reg_value "$uninst_key" DisplayVersion)"
-check "uninstall clears SCRNSAVE.EXE naming the installed file in capitals" \
-  test -z "$(reg_value "$desktop_key" SCRNSAVE.EXE)"
-check "uninstall keeps c:\\q2scr.sc2" test "$(cat "$drive_c/q2scr.sc2")" = $'user settings\r'
-
-# An older version, in use: its settings dialog open.
-wine "$setup" /S </dev/null >/dev/null 2>&1
-printf 'older build' >>"$scr"
-printf 'older text' >>"$program_dir/README.txt"
-wine reg add "$uninst_key" /v DisplayVersion /d 2.99 /f </dev/null >/dev/null 2>&1
-wine reg add "$desktop_key" /v SCRNSAVE.EXE /d 'C:\Games\Kavrin.scr' /f </dev/null >/dev/null 2>&1
 installed_state() {
   sha256sum "$scr" "$program_dir"/*
   wine reg query "$uninst_key" /s </dev/null 2>/dev/null
   reg_value "$desktop_key" SCRNSAVE.EXE
 }
-before=$(installed_state)
-open_dialog
-check "the older Kavrin.scr /c opens its dialog" test -n "$window"
-wine "$setup" /S </dev/null >/dev/null 2>&1
-check "an upgrade with Kavrin's dialog open ends with 32" test $? -eq 32
-check "an upgrade with Kavrin's dialog open changes no file and no registry value" \
-  test "$(installed_state)" = "$before"
 
-# In place (_?=), so the exit code is the uninstaller's; through cmd, which
-# passes the command line as it stands and reports all 32 bits of it.
-location=$(reg_value "$uninst_key" InstallLocation)
-printf '@"%s\\Uninstall.exe" /S _?=%s\r\n@echo %%ERRORLEVEL%%\r\n' "$location" "$location" >"$drive_c/uninstall-in-place.bat"
-code=$(wine cmd /c 'C:\uninstall-in-place.bat' </dev/null 2>/dev/null | tr -d '\r')
-check "uninstall with Kavrin's dialog open ends with 3010" test "$code" = 3010
-pending='HKLM\System\CurrentControlSet\Control\Session Manager'
-check "uninstall with Kavrin's dialog open queues Kavrin.scr for the restart" \
-  contains "$(reg_value "$pending" PendingFileRenameOperations)" 'C:\windows\system32\Kavrin.scr'
-check "uninstall keeps SCRNSAVE.EXE naming another Kavrin.scr" \
-  test "$(reg_value "$desktop_key" SCRNSAVE.EXE)" = 'C:\Games\Kavrin.scr'
-close_dialog
-wineboot -r </dev/null >/dev/null 2>&1
-check "the restart removes Kavrin.scr" test ! -e "$scr"
+# One Windows, in a prefix of its own: win32, or win64, where the 32-bit
+# setup's system folder is SysWOW64 and its program folder Program Files (x86).
+# Sets the paths the checks after it use.
+install_pass() {
+  local arch=$1 system=system32 programs='Program Files'
+  bits=32-bit
+  prefix=$root/build/install-wineprefix
+  if [ "$arch" = win64 ]; then
+    system=SysWOW64 programs='Program Files (x86)' bits=64-bit prefix+=64
+  fi
+  rm -rf "$prefix"
+  kavrin_wine_start "$prefix" "$arch"
+  drive_c=$prefix/drive_c
+  scr_path="C:\\windows\\$system\\Kavrin.scr"
+  scr=$drive_c/windows/${system,,}/Kavrin.scr
+  program_dir=$drive_c/$programs/Kavrin
+  printf 'user settings\r\n' >"$drive_c/q2scr.sc2"
+
+  wine "$setup" /S </dev/null >/dev/null 2>&1
+  check "$bits: silent setup ends with 0" test $? -eq 0
+  check "$bits: Kavrin.scr is in $system and nowhere else in C:\\windows" \
+    test -s "$scr" -a "$(find "$drive_c/windows" -iname Kavrin.scr | wc -l)" -eq 1
+  check "$bits: uninstall entry names version $version" test "$(reg_value "$uninst_key" DisplayVersion)" = "$version"
+  check "$bits: uninstall entry names the publisher" test "$(reg_value "$uninst_key" Publisher)" = Telmora
+  check "$bits: uninstall entry names C:\\$programs\\Kavrin" \
+    test "$(reg_value "$uninst_key" InstallLocation)" = "C:\\$programs\\Kavrin"
+  uninstaller=$(reg_value "$uninst_key" UninstallString | tr -d '"')
+  check "$bits: the uninstaller is where the entry says" test -f "$(wine winepath -u "$uninstaller" 2>/dev/null)"
+  check "$bits: README.txt is beside the uninstaller" cmp -s "$program_dir/README.txt" build/release/stage/README.txt
+  check "$bits: SCRNSAVE.EXE names $scr_path" test "$(reg_value "$desktop_key" SCRNSAVE.EXE)" = "$scr_path"
+  bytes=$(cat "$scr" "$program_dir/README.txt" "$program_dir/LICENSE.txt" "$program_dir/Uninstall.exe" | wc -c)
+  kib=$(((bytes + 1023) / 1024))
+  estimated=$(($(reg_value "$uninst_key" EstimatedSize)))
+  # At most 1 KiB over for each file, rounded up on its own.
+  check "$bits: EstimatedSize ($estimated) is the installed files' $kib KiB" \
+    test "$estimated" -ge "$kib" -a "$estimated" -le $((kib + 4))
+
+  printf 'older build' >>"$scr"
+  wine "$setup" /S </dev/null >/dev/null 2>&1
+  check "$bits: an upgrade with Kavrin closed ends with 0" test $? -eq 0
+  check "$bits: an upgrade with Kavrin closed replaces Kavrin.scr" cmp -s "$scr" build/release/stage/Kavrin.scr
+
+  open_dialog
+  check "$bits: installed Kavrin.scr /c opens its dialog" test -n "$window"
+  close_dialog
+
+  # Windows may store the path in any case.
+  wine reg add "$desktop_key" /v SCRNSAVE.EXE /d "${scr_path^^}" /f </dev/null >/dev/null 2>&1
+  quiet=$(reg_value "$uninst_key" QuietUninstallString)
+  uninstall_path=${quiet%\" /S}
+  wine "${uninstall_path#\"}" /S </dev/null >/dev/null 2>&1
+  check "$bits: uninstall removes Kavrin.scr" eventually test ! -e "$scr"
+  check "$bits: uninstall removes the program folder, README.txt with it" eventually test ! -e "$program_dir"
+  check "$bits: uninstall removes the entry" test -z "$(reg_value "$uninst_key" DisplayVersion)"
+  check "$bits: uninstall clears SCRNSAVE.EXE naming the installed file in capitals" \
+    test -z "$(reg_value "$desktop_key" SCRNSAVE.EXE)"
+  check "$bits: uninstall keeps c:\\q2scr.sc2" test "$(cat "$drive_c/q2scr.sc2")" = $'user settings\r'
+
+  # An older version, in use: its settings dialog open.
+  wine "$setup" /S </dev/null >/dev/null 2>&1
+  printf 'older build' >>"$scr"
+  printf 'older text' >>"$program_dir/README.txt"
+  wine reg add "$uninst_key" /v DisplayVersion /d 2.99 /f </dev/null >/dev/null 2>&1
+  wine reg add "$desktop_key" /v SCRNSAVE.EXE /d 'C:\Games\Kavrin.scr' /f </dev/null >/dev/null 2>&1
+  before=$(installed_state)
+  open_dialog
+  check "$bits: the older Kavrin.scr /c opens its dialog" test -n "$window"
+  wine "$setup" /S </dev/null >/dev/null 2>&1
+  check "$bits: an upgrade with Kavrin's dialog open ends with 32" test $? -eq 32
+  check "$bits: an upgrade with Kavrin's dialog open changes no file and no registry value" \
+    test "$(installed_state)" = "$before"
+
+  # In place (_?=), so the exit code is the uninstaller's; through cmd, which
+  # passes the command line as it stands and reports all 32 bits of it.
+  location=$(reg_value "$uninst_key" InstallLocation)
+  printf '@"%s\\Uninstall.exe" /S _?=%s\r\n@echo %%ERRORLEVEL%%\r\n' "$location" "$location" >"$drive_c/uninstall-in-place.bat"
+  code=$(wine cmd /c 'C:\uninstall-in-place.bat' </dev/null 2>/dev/null | tr -d '\r')
+  check "$bits: uninstall with Kavrin's dialog open ends with 3010" test "$code" = 3010
+  pending='HKLM\System\CurrentControlSet\Control\Session Manager'
+  check "$bits: uninstall with Kavrin's dialog open queues Kavrin.scr for the restart" \
+    contains "$(reg_value "$pending" PendingFileRenameOperations)" "$scr_path"
+  check "$bits: uninstall keeps SCRNSAVE.EXE naming another Kavrin.scr" \
+    test "$(reg_value "$desktop_key" SCRNSAVE.EXE)" = 'C:\Games\Kavrin.scr'
+  close_dialog
+  wineboot -r </dev/null >/dev/null 2>&1
+  check "$bits: the restart removes Kavrin.scr" test ! -e "$scr"
+}
+
+# The setup run by hand, with the boxes as they are, in the prefix of the
+# last pass: its title, the space its components page asks for (from Wine's
+# trace of SetDlgItemTextW), and Finish opening the README.
+install_by_hand() {
+  local trace=$root/build/release/setup-trace.txt setup_window titles notepad space
+  # Windows opens .txt files with Notepad; a fresh Wine prefix does not.
+  wine reg add 'HKCR\.txt' /ve /d txtfile /f </dev/null >/dev/null 2>&1
+  wine reg add 'HKCU\Software\Wine\Debug' /v RelayInclude /d 'user32.SetDlgItemTextW;user32.CreateWindowExW' /f \
+    </dev/null >/dev/null 2>&1
+  WINEDEBUG=+relay wine "$setup" </dev/null >/dev/null 2>"$trace" &
+  setup_window=$(timeout 60 xdotool search --sync --name "^Kavrin $version Setup" 2>/dev/null | head -n 1)
+  eventually grep -aq 'L"Space required: ' "$trace"
+  titles=$(xdotool getwindowname "$setup_window" 2>/dev/null)
+  [ -n "$setup_window" ] && xdotool windowfocus --sync "$setup_window" key Return # Install
+  eventually grep -aq 'L"Show README"' "$trace" && sleep 1
+  titles+=" | $(xdotool getwindowname "$setup_window" 2>/dev/null)"
+  check "the setup's title is \"Kavrin $version Setup\" on the components and the finish page" \
+    test "$titles" = "Kavrin $version Setup | Kavrin $version Setup"
+  [ -n "$setup_window" ] && xdotool windowfocus --sync "$setup_window" key Return # Finish
+  notepad=$(timeout 30 xdotool search --sync --name '^README' 2>/dev/null | head -n 1)
+  check "Finish, with Show README ticked as it comes, opens README.txt" \
+    contains "$(xdotool getwindowname "$notepad" 2>/dev/null)" README.txt
+  space=$(sed -nE 's/.*L"Space required: ([0-9.]+ [KMG]B)".*/\1/p' "$trace" | tail -n 1)
+  estimated=$(($(reg_value "$uninst_key" EstimatedSize)))
+  check "the components page asks for EstimatedSize, $estimated KiB (\"$space\")" \
+    test "$space" = "$estimated.0 KB"
+}
+
+install_pass win32
+install_by_hand
+kavrin_wine_stop
+install_pass win64
 finish
