@@ -74,7 +74,7 @@ std::optional<std::string> ReadFileBytes(const std::string& path) {
 
 bool IsFile(const std::string& path) { return platform::KindOf(path) == PathKind::File; }
 
-bool PathExists(const std::string& path) { return KindOf(path) != PathKind::Missing; }
+bool PathExists(const std::string& path) { return platform::KindOf(path) != PathKind::Missing; }
 
 std::string BackupPath(const std::string& path) { return path + kBackupSuffix; }
 
