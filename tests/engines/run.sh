@@ -82,7 +82,7 @@ run_engine() {
   shift 5
   mkdir -p "$work/homes/$name"
   printf '# cd %s && %s\n' "$game" "$*" >"$log"
-  (cd "$game" && exec env HOME="$work/homes/$name" timeout -k 5 "$limit" "$@") >>"$log" 2>&1 </dev/null &
+  (cd "$game" && exec env HOME="$work/homes/$name" timeout -k 2 "$limit" "$@") >>"$log" 2>&1 </dev/null &
   engine_pid=$!
   local seen="" now last=$SECONDS
   while kill -0 "$engine_pid" 2>/dev/null; do
@@ -96,7 +96,7 @@ run_engine() {
     fi
   done
   kill -TERM "$engine_pid" 2>/dev/null || true
-  wait "$engine_pid" || true
+  wait "$engine_pid" 2>/dev/null || true
   engine_pid=""
 }
 
