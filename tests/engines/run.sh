@@ -26,7 +26,7 @@ ioq3_opts=(+set com_basegame baseoa
 
 install_engines() {
   local missing=() p sudo=""
-  for p in quakespasm darkplaces openarena xvfb xauth libgl1-mesa-dri; do
+  for p in quakespasm darkplaces openarena xvfb xauth libgl1-mesa-dri libnss-wrapper; do
     dpkg -s "$p" >/dev/null 2>&1 || missing+=("$p")
   done
   [ ${#missing[@]} -eq 0 ] && return 0
@@ -133,11 +133,23 @@ judge() {
 
 crlf_lines() { printf '%s\r\n' "$@"; }
 
+# QuakeSpasm takes its user folder (~/.quakespasm, read before the game
+# folder) from the password database, not from $HOME: nss_wrapper gives it
+# one in the check's own folder, so none of the user's files is read or
+# written there, nor any of id's data that may lie there. Sets wrapper.
+quakespasm_env() {
+  local home=$work/homes/$1
+  mkdir -p "$home"
+  printf '%s:x:%s:%s::%s:/bin/sh\n' "$(id -un)" "$(id -u)" "$(id -g)" "$home" >"$home/passwd"
+  printf '%s:x:%s:\n' "$(id -gn)" "$(id -g)" >"$home/group"
+  wrapper=(env LD_PRELOAD=libnss_wrapper.so "NSS_WRAPPER_PASSWD=$home/passwd" "NSS_WRAPPER_GROUP=$home/group")
+}
+
 # quake_case ENGINE MOD: a Quake folder whose id1 holds a quake.rc like the
 # game's own (its startdemos line last). With MOD, the folder the README has
 # the player make, holding the first four lines, and the first demo.
 quake_case() {
-  local engine=$1 mod=$2 label=no-mod name game line words stock_rc
+  local engine=$1 mod=$2 label=no-mod name game line words stock_rc wrapper
   [ -n "$mod" ] && label=mod-$mod
   name=$engine/$label game=$work/games/$engine-$label
   mkdir -p "$game/id1"
@@ -156,8 +168,10 @@ quake_case() {
   case $engine in
     darkplaces) run_engine "$name" "$game" 30 5 ABCA \
       /usr/games/darkplaces -basedir "$game" "${darkplaces_opts[@]}" "${words[@]}" ;;
-    quakespasm) run_engine "$name" "$game" 30 5 ABCA \
-      /usr/games/quakespasm -basedir "$game" "${quakespasm_opts[@]}" "${words[@]}" ;;
+    quakespasm)
+      quakespasm_env "$name"
+      run_engine "$name" "$game" 30 5 ABCA \
+        "${wrapper[@]}" /usr/games/quakespasm -basedir "$game" "${quakespasm_opts[@]}" "${words[@]}" ;;
   esac
   if [ -n "$mod" ]; then
     judge "$name" ABCA "" ""
