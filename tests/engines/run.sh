@@ -80,9 +80,13 @@ trap '[ -n "$engine_pid" ] && kill -TERM "$engine_pid" 2>/dev/null; true' EXIT
 run_engine() {
   local name=$1 game=$2 limit=$3 quiet=$4 want=$5 log=$logs/$1.log
   shift 5
-  mkdir -p "$work/homes/$name"
+  local home=$work/homes/$name
+  mkdir -p "$home"
   printf '# cd %s && %s\n' "$game" "$*" >"$log"
-  (cd "$game" && exec env HOME="$work/homes/$name" timeout -k 2 "$limit" "$@") >>"$log" 2>&1 </dev/null &
+  # Mesa finds its shader cache through XDG_CACHE_HOME, else the password
+  # database: both point into the check's folder.
+  (cd "$game" && exec env HOME="$home" XDG_CACHE_HOME="$home/.cache" XDG_CONFIG_HOME="$home/.config" \
+    XDG_DATA_HOME="$home/.local/share" timeout -k 2 "$limit" "$@") >>"$log" 2>&1 </dev/null &
   engine_pid=$!
   local seen="" now last=$SECONDS
   while kill -0 "$engine_pid" 2>/dev/null; do
