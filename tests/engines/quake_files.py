@@ -1,0 +1,50 @@
+#!/usr/bin/env python3
+"""Hand-made Quake files for tests/engines/run.sh; none of them is id's data.
+
+  quake_files.py demo PATH LETTER   a demo that prints KAVRIN_DEMO_<LETTER>, then ends
+  quake_files.py wad PATH           a gfx.wad holding a blank console font
+"""
+import struct
+import sys
+
+SVC_DISCONNECT = 2
+SVC_STUFFTEXT = 9
+TYP_MIPTEX = 68  # the lump type gfx.wad gives its console font
+
+
+def demo(letter):
+    # The CD track line, then messages: length, three view angles, bytes.
+    # The stuffed echo marks the demo's start in the log; the disconnect ends
+    # it as a recorded demo ends, which is what moves the loop to the next.
+    messages = (
+        bytes([SVC_STUFFTEXT]) + f"echo KAVRIN_DEMO_{letter}\n".encode() + b"\0",
+        bytes([SVC_DISCONNECT]),
+    )
+    out = b"-1\n"
+    for message in messages:
+        out += struct.pack("<i3f", len(message), 0.0, 0.0, 0.0) + message
+    return out
+
+
+def wad():
+    # Engines of the QuakeSpasm line stop at once without gfx.wad and its
+    # 128 x 128 "conchars" lump; a loose gfx.wad is read even as shareware.
+    conchars = bytes(128 * 128)
+    header_size = 12
+    lump = struct.pack("<iiibbbb16s", header_size, len(conchars), len(conchars), TYP_MIPTEX, 0, 0, 0, b"conchars")
+    return b"WAD2" + struct.pack("<ii", 1, header_size + len(conchars)) + conchars + lump
+
+
+def main(argv):
+    if len(argv) == 4 and argv[1] == "demo" and len(argv[3]) == 1:
+        data = demo(argv[3])
+    elif len(argv) == 3 and argv[1] == "wad":
+        data = wad()
+    else:
+        sys.exit(__doc__)
+    with open(argv[2], "wb") as out:
+        out.write(data)
+
+
+if __name__ == "__main__":
+    main(sys.argv)
