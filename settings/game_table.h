@@ -52,7 +52,7 @@ bool HasGameScript(const GameFamily& family);
 
 // The directory the game reads its scripts from: the executable's
 // directory (which ends with a backslash) with "/<base folder>/" added, as
-// the launch file has always had it. "" for Other.
+// the save has always entered it. "" for Other.
 std::string BaseDirectory(const std::string& exeDirectory, const GameFamily& family);
 
 // Where the save writes the script and where run mode looks for it; ""

@@ -43,9 +43,21 @@ bool ExistsBelowAny(const Names& roots, const std::string& path, const PathQuest
   return false;
 }
 
-bool IsFound(const std::string& name, const Names& roots, const Names& folders, const PathQuestions& disk) {
+// The search folders that exist, in search order: a missing one costs one
+// question instead of one per demo.
+Names ExistingFolders(const Names& roots, const Names& folders, const PathQuestions& disk) {
+  Names existing;
   for (const std::string& folder : folders) {
-    if (ExistsBelowAny(roots, folder + "\\" + name, disk)) return true;
+    for (const std::string& root : roots) {
+      if (disk.Exists(root + folder)) existing.push_back(root + folder + "\\");
+    }
+  }
+  return existing;
+}
+
+bool IsFound(const std::string& name, const Names& folders, const PathQuestions& disk) {
+  for (const std::string& folder : folders) {
+    if (disk.Exists(folder + name)) return true;
   }
   return false;
 }
@@ -109,9 +121,10 @@ void CheckDemos(std::vector<Finding>& findings, const GameFamily& family, const 
   }
   const Names roots = GameRoots(family, exeDirectory, input.appData);
   const Names folders = DemoFolders(family, input.modDir);
+  const Names existing = ExistingFolders(roots, folders, disk);
   Tally notFound, unsafe, tooLong, badName;
   for (const std::string& name : names) {
-    notFound.Add(!IsFound(name, roots, folders, disk), name);
+    notFound.Add(!IsFound(name, existing, disk), name);
     unsafe.Add(IsUnsafe(name), name);
     tooLong.Add(family.maxNameLength != 0 && name.size() > family.maxNameLength, name);
     badName.Add(!FollowsRule(name, family.nameRule), name);

@@ -22,9 +22,17 @@ namespace {
 using F = PlayFinding;
 using Paths = std::vector<std::string>;
 
+// Holds the paths given and every folder above them.
 class FakeDisk : public PathQuestions {
  public:
-  explicit FakeDisk(const Paths& paths) : paths_(paths.begin(), paths.end()) {}
+  explicit FakeDisk(const Paths& paths) {
+    for (const std::string& path : paths) {
+      paths_.insert(path);
+      for (size_t slash = path.find('\\'); slash != std::string::npos; slash = path.find('\\', slash + 1)) {
+        paths_.insert(path.substr(0, slash));
+      }
+    }
+  }
   bool Exists(const std::string& path) const override { return paths_.count(path) != 0; }
 
  private:
