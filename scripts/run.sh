@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Builds Kavrin.scr if needed and opens it under Wine; arguments go to the
-# program (default "/c", the configuration dialog). The Wine prefix is
-# build/wineprefix-run, so its c:\ holds the settings files Kavrin writes.
+# Builds what changed (the build is incremental) and opens Kavrin.scr under
+# Wine; arguments go to the program (default "/c", the configuration
+# dialog). The Wine prefix is build/wineprefix-run, so its c:\ holds the
+# settings files Kavrin writes.
 # Without a display it runs on a virtual one, saves a screenshot, closes the
 # window and ends with 0.
 set -euo pipefail
@@ -9,7 +10,7 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
 
 bash scripts/setup.sh
-[ -f build/win32/Kavrin.scr ] || bash scripts/build.sh win32 >/dev/null
+bash scripts/build.sh win32 >/dev/null
 
 args=("$@")
 [ ${#args[@]} -eq 0 ] && args=(/c)
