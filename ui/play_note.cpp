@@ -43,6 +43,15 @@ const char* SentenceText(size_t index) {
   return text;
 }
 
+// What a name or path may take of the note: a launch file may hold a mod
+// of a million characters, which an edit control lays out for seconds.
+constexpr size_t kLongestValue = 200;
+
+void AppendCut(std::string& sentence, const std::string& value) {
+  sentence.append(value, 0, kLongestValue);
+  if (value.size() > kLongestValue) sentence += "...";
+}
+
 std::string Expand(const char* text, const Finding& finding) {
   std::string sentence;
   for (; *text != '\0'; ++text) {
@@ -51,8 +60,8 @@ std::string Expand(const char* text, const Finding& finding) {
       continue;
     }
     switch (text[1]) {
-      case 's': sentence += finding.subject; break;
-      case 'p': sentence += finding.path; break;
+      case 's': AppendCut(sentence, finding.subject); break;
+      case 'p': AppendCut(sentence, finding.path); break;
       default:
         sentence += std::to_string(text[1] == 'n' ? finding.count : text[1] == 'm' ? finding.count - 1 : finding.limit);
     }

@@ -143,7 +143,7 @@ TEST(PlayCheck, BrowsersOpenWhereTheEngineLooks) {
 TEST(PlayNote, SaysEachFindingInASentence) {
   const struct {
     Finding finding;
-    const char* text;
+    std::string text;
   } rows[] = {
       {{F::UnknownGame, "mygame.exe"},
        "Kavrin does not know mygame.exe: it will start it but write no script, so no demos play. "
@@ -162,6 +162,8 @@ TEST(PlayNote, SaysEachFindingInASentence) {
        "C:\\q\\kavrin has no quake.rc of its own: only the first demo plays. README, \"Quake's own quake.rc\", "
        "shows the fix."},
       {{F::AllWell, "Quake III", "", 1}, "1 demo will play in a loop in Quake III."},
+      {{F::ModFolderMissing, "", "C:\\q\\" + std::string(1000000, 'm')},
+       "The mod folder C:\\q\\" + std::string(195, 'm') + "... does not exist."},
   };
   for (const auto& row : rows) EXPECT_EQ(PlayNoteText({row.finding}), row.text);
   EXPECT_EQ(PlayNoteText({kQ2Folder, {F::NoDemos}}),
