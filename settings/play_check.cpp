@@ -36,9 +36,10 @@ std::string Labels(const GameFamily& family, const Names& roots, const Names& fo
   return text;
 }
 
-bool ExistsBelowAny(const Names& roots, const std::string& path, const PathQuestions& disk) {
-  for (const std::string& root : roots) {
-    if (disk.Exists(root + path)) return true;
+// Whether `path` exists below any of the folders, each ending with a separator.
+bool ExistsBelowAny(const Names& folders, const std::string& path, const PathQuestions& disk) {
+  for (const std::string& folder : folders) {
+    if (disk.Exists(folder + path)) return true;
   }
   return false;
 }
@@ -53,13 +54,6 @@ Names ExistingFolders(const Names& roots, const Names& folders, const PathQuesti
     }
   }
   return existing;
-}
-
-bool IsFound(const std::string& name, const Names& folders, const PathQuestions& disk) {
-  for (const std::string& folder : folders) {
-    if (disk.Exists(folder + name)) return true;
-  }
-  return false;
 }
 
 // The script names a demo without quotes: the console splits it there.
@@ -124,7 +118,7 @@ void CheckDemos(std::vector<Finding>& findings, const GameFamily& family, const 
   const Names existing = ExistingFolders(roots, folders, disk);
   Tally notFound, unsafe, tooLong, badName;
   for (const std::string& name : names) {
-    notFound.Add(!IsFound(name, existing, disk), name);
+    notFound.Add(!ExistsBelowAny(existing, name, disk), name);
     unsafe.Add(IsUnsafe(name), name);
     tooLong.Add(family.maxNameLength != 0 && name.size() > family.maxNameLength, name);
     badName.Add(!FollowsRule(name, family.nameRule), name);
