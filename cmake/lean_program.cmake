@@ -5,16 +5,14 @@
 # PROGRAM and the LIBRARYs it links are built without exceptions, RTTI and
 # unwind tables (nothing in them catches an exception), with a section per
 # function for --gc-sections and, in every configuration but Debug, with
-# link-time optimisation. They compile as C++20, though the code stays
-# C++17: libstdc++ 12 then instantiates only the std::string members we
-# use, where C++17 links its pre-built instantiation with every member.
+# link-time optimisation. Like everything else they compile as C++20, with
+# which libstdc++ 12 instantiates only the std::string members we use,
+# where C++17 links its pre-built instantiation with every member.
 # app/lean_runtime.cpp replaces the runtime pieces that throw.
 #
 # The libraries' objects are fat (LTO and plain code): every other target
 # that links them, the tests above all, links the plain code without LTO
-# and keeps exceptions and the standard runtime. An LTO link of a test
-# fails on template code defined both by the C++20 libraries and by the
-# C++17 test objects.
+# and keeps exceptions and the standard runtime.
 #
 # MSVC, clang (the fuzzers) and native builds get none of this.
 
@@ -28,7 +26,6 @@ function(kavrin_lean_program program)
       -fno-exceptions -fno-rtti -fno-asynchronous-unwind-tables
       -ffunction-sections -fdata-sections
       $<${optimised}:-flto -ffat-lto-objects>)
-    set_target_properties(${target} PROPERTIES CXX_STANDARD 20)
     if(NOT target STREQUAL program)
       # Evaluated for the target that links the library.
       target_link_options(${target} INTERFACE

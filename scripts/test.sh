@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds everything and runs every test: the core
 # natively, the Windows build under Wine on a virtual display, the
-# end-to-end suite, a short fuzzing pass, the size and import check, the
+# end-to-end suite, a fuzzing pass of fixed inputs, the size and import check, the
 # check that it runs on Windows 95, NT 4.0 and a Pentium, then
 # builds the release and installs it under Wine.
 # Ends with one line: "tests: N passed, M failed".
@@ -57,7 +57,7 @@ run_stage wine ctest --test-dir build/win32 --output-on-failure --timeout 300
 kavrin_wine_stop
 
 [ -x tests/e2e/run-suite.sh ] && run_stage e2e tests/e2e/run-suite.sh build/win32
-[ -x tests/fuzz/run.sh ] && run_stage fuzz tests/fuzz/run.sh 10
+[ -x tests/fuzz/run.sh ] && run_stage fuzz tests/fuzz/run.sh --fixed 100000
 [ -x bench/check-size.sh ] && run_stage size bench/check-size.sh build/win32/Kavrin.scr
 run_stage winver bench/check-winver.sh build/win32
 # The release last: a setup that cannot be built or installed fails the run.

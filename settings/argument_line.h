@@ -12,9 +12,11 @@ namespace kavrin {
 // the family's line carries (only Quake's has one).
 std::string BuildArgumentLine(const GameFamily& family, const std::string& modDir);
 
-// The mod directory stored in any argument line that this or an earlier
-// version wrote (Quake III's once said "+set game"), without surrounding
-// blanks; "" when there is none.
-std::string ModFromArgumentLine(const std::string& argumentLine);
+// The mod directory stored in an argument line, without surrounding
+// blanks; "" when there is none. The line is read first as `family` writes
+// it and as it once wrote it, then as the other families do, for a game
+// that an earlier version put in another family. A switch counts only in
+// its place in the line, so a mod's name never reads as a switch.
+std::string ModFromArgumentLine(const std::string& argumentLine, const GameFamily& family);
 
 }  // namespace kavrin

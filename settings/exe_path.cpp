@@ -20,4 +20,28 @@ std::string LowerCase(std::string text) {
   return text;
 }
 
+std::string JoinPath(const std::string& folder, const std::string& name) {
+  if (name.empty() || folder.empty() || folder.back() == '\\' || folder.back() == '/') return folder + name;
+  const bool slashes = folder.find('/') != std::string::npos && folder.find('\\') == std::string::npos;
+  return folder + (slashes ? '/' : '\\') + name;
+}
+
+std::string DisplayPath(const std::string& path) {
+  std::string shown;
+  for (size_t i = 0; i < path.size(); ++i) {
+    const char c = path[i] == '/' ? '\\' : path[i];
+    if (c == '\\' && i > 1 && shown.back() == '\\') continue;
+    shown += c;
+  }
+  if (shown.size() > 1 && shown.back() == '\\' && shown[shown.size() - 2] != ':') shown.pop_back();
+  return shown;
+}
+
+std::string TrimBlanks(const std::string& text) {
+  const size_t first = text.find_first_not_of(" \t");
+  if (first == std::string::npos) return std::string();
+  const size_t last = text.find_last_not_of(" \t");
+  return text.substr(first, last - first + 1);
+}
+
 }  // namespace kavrin

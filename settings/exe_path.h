@@ -1,4 +1,4 @@
-// Splitting a Windows path at its last backslash.
+// Splitting a Windows path at its last backslash, and joining one.
 #pragma once
 
 #include <string>
@@ -18,5 +18,18 @@ std::string ExeName(const std::string& path);
 
 // ASCII-only lowercasing, so double-byte characters are left intact.
 std::string LowerCase(std::string text);
+
+// `name` inside `folder`, with a separator between them unless the folder
+// ends with one or either is "": a forward slash in a path written with those
+// (as on POSIX), else a backslash.
+std::string JoinPath(const std::string& folder, const std::string& name);
+
+// The path as a Windows user writes it, to paste into Explorer: forward
+// slashes become backslashes, and doubled and trailing separators go (but
+// for the two that open a network path and a drive's root).
+std::string DisplayPath(const std::string& path);
+
+// The text without the blanks and tabs around it.
+std::string TrimBlanks(const std::string& text);
 
 }  // namespace kavrin

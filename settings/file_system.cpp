@@ -72,6 +72,23 @@ std::optional<std::string> ReadFileBytes(const std::string& path) {
   return std::nullopt;
 }
 
+std::optional<std::string> ReadFilePart(const std::string& path, uint32_t offset, uint32_t length) {
+  std::FILE* file = std::fopen(path.c_str(), "rb");
+  if (file == nullptr) return std::nullopt;
+  std::string bytes(length, '\0');
+  const bool placed = offset <= 0x7FFFFFFF && std::fseek(file, static_cast<long>(offset), SEEK_SET) == 0;
+  bytes.resize(placed ? std::fread(&bytes[0], 1, length, file) : 0);
+  const bool failed = !placed || std::ferror(file) != 0;
+  std::fclose(file);
+  if (failed) return std::nullopt;
+  return bytes;
+}
+
+bool SameFileBytes(const std::string& a, const std::string& b) {
+  const std::optional<std::string> first = ReadWholeFile(a);
+  return first && first == ReadWholeFile(b);
+}
+
 bool IsFile(const std::string& path) { return platform::KindOf(path) == PathKind::File; }
 
 bool PathExists(const std::string& path) { return platform::KindOf(path) != PathKind::Missing; }

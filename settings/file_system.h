@@ -1,6 +1,7 @@
 // The file system edge: every read, write and directory change goes here.
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 
@@ -16,6 +17,17 @@ enum class WriteFault {
 // The whole file as bytes; nullopt when it cannot be opened or read. A
 // missing file is read from its backup, if a replace was cut short there.
 std::optional<std::string> ReadFileBytes(const std::string& path);
+
+// At most `length` bytes of the file from `offset`, fewer at its end;
+// nullopt when it cannot be read.
+std::optional<std::string> ReadFilePart(const std::string& path, uint32_t offset, uint32_t length);
+
+// Whether two files can be read and hold the same bytes.
+bool SameFileBytes(const std::string& a, const std::string& b);
+
+// Whether the folder holds a file whose name matches `pattern`, in which
+// "*" stands for any characters, in any case ("*.dm2").
+bool FolderHoldsMatch(const std::string& folder, const std::string& pattern);
 
 // Whether `path` names an existing file (not a directory).
 bool IsFile(const std::string& path);

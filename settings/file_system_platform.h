@@ -1,7 +1,7 @@
 // What the portable part of the file system edge asks of the system. One
-// body per system, chosen by CMake: win/file_system_win32.cpp and
-// settings/file_system_posix.cpp; each also holds the directory functions
-// of settings/file_system.h.
+// body per system beside this file, chosen by CMake: file_system_win32.cpp
+// and file_system_posix.cpp; each also holds the directory functions of
+// settings/file_system.h.
 #pragma once
 
 #include <cstdio>

@@ -1,4 +1,6 @@
 // The POSIX body of the file system edge, for the native build.
+#include <dirent.h>
+#include <fnmatch.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -30,6 +32,17 @@ bool MoveOver(const std::string& from, const std::string& to) { return std::rena
 bool MakeDirectory(const std::string& path) {
   mkdir(path.c_str(), 0777);
   return platform::KindOf(path) == platform::PathKind::Directory;
+}
+
+bool FolderHoldsMatch(const std::string& folder, const std::string& pattern) {
+  DIR* listing = opendir(folder.c_str());
+  if (listing == nullptr) return false;
+  bool found = false;
+  while (const dirent* entry = found ? nullptr : readdir(listing)) {
+    found = fnmatch(pattern.c_str(), entry->d_name, FNM_CASEFOLD) == 0;
+  }
+  closedir(listing);
+  return found;
 }
 
 bool ChangeDirectory(const std::string& path) { return chdir(path.c_str()) == 0; }

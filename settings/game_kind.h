@@ -1,10 +1,10 @@
-// The game a chosen executable belongs to, told by its file name alone.
+// The dialect of console script a game gets: what the script generator
+// and the save are told, nothing more.
 #pragma once
 
 namespace kavrin {
 
-// Selects the script's dialect; settings/game_table.h says which names
-// and engines belong to each (FamilyOfExe(name).kind).
+// Each game family of settings/game_table.h writes one dialect.
 enum GameKind {
   Quake = 0,
   Quake2 = 1,
@@ -12,6 +12,7 @@ enum GameKind {
   Quake3 = 3,
   SinHeretic2 = 4,
   Other = 5,
+  Q2pro = 6,  // Quake II's ring on "demo" rather than "demomap"
 };
 
 }  // namespace kavrin

@@ -1,7 +1,6 @@
 #include "settings/game_script.h"
 
 #include "settings/exe_path.h"
-#include "settings/game_kind.h"
 
 namespace kavrin {
 namespace {
@@ -38,6 +37,17 @@ std::string DemomapRing(const Demos& demos) {
   return text;
 }
 
+// As DemomapRing, on "demo": each entry names the next before its demo
+// starts, and the engine runs that name when the demo ends.
+std::string DemoRing(const Demos& demos) {
+  std::string text;
+  for (size_t i = 0; i < demos.size(); ++i) {
+    text += "alias demo" + std::to_string(i) + " \"set nextserver demo" +
+            std::to_string(RingSuccessor(i, demos.size())) + "; demo " + DemoName(demos[i]) + "\" \n";
+  }
+  return text;
+}
+
 std::string Quake3Script(const Demos& demos) {
   std::string text;
   for (size_t i = 0; i < demos.size(); ++i) {
@@ -49,12 +59,13 @@ std::string Quake3Script(const Demos& demos) {
 
 }  // namespace
 
-std::string BuildGameScript(int kind, const std::vector<std::string>& demos) {
+std::string BuildGameScript(GameKind kind, const std::vector<std::string>& demos) {
   switch (kind) {
     case Quake: return StartDemos(demos);
     case Quake2: return DemomapRing(demos) + "demo0";
     case Hl: return StartDemos(demos) + "\ndemos";
     case Quake3: return Quake3Script(demos);
+    case Q2pro: return DemoRing(demos) + "demo0";
     default: return DemomapRing(demos) + "\ndemo0";
   }
 }

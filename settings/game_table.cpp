@@ -9,84 +9,230 @@ namespace kavrin {
 namespace {
 
 // Indices into kFamilies.
-enum Family : unsigned char { kQuake, kQuake2, kHl, kQuake3, kIoQuake3, kSin, kHeretic2, kOther };
+enum FamilyIndex : unsigned char {
+  kQuakeFamily,
+  kQuake2Family,
+  kHlFamily,
+  kQuake3Family,
+  kSinHeretic2Family,
+  kQ2proFamily,
+  kOtherFamily,
+};
 
-// kind, title, base folder,
-// mod switch, before "+exec", without a mod too, line end,
-// demo folder, user folder, demo names,
-// most demos, longest name, start-up script
 constexpr GameFamily kFamilies[] = {
-    {Quake, "Quake", "id1",  //
-     "-game ", true, false, true,
-     "", "", DemoNameRule::Any,
-     8, 15, "quake.rc"},
-    {Quake2, "Quake II", "baseq2",  //
-     "+set game ", false, false, false,
-     "demos", "", DemoNameRule::Dm2,
-     0, 0, ""},
-    {Hl, "Half-Life", "valve",  //
-     "-toconsole +set game ", true, true, false,
-     "", "", DemoNameRule::Any,
-     0, 0, ""},
-    {Quake3, "Quake III", "baseq3",  //
-     "+set fs_game ", false, false, false,
-     "demos", "", DemoNameRule::DmNumber,
-     0, 0, ""},
+    {.kind = Quake,
+     .baseFolder = "id1",
+     .modSwitch = "-game ",
+     .modBeforeExec = true,
+     .lineEnd = true,
+     .startupScript = "quake.rc"},
+    {.kind = Quake2, .baseFolder = "baseq2", .modSwitch = "+set game ", .demoFolder = "demos"},
+    // The engine takes its mod only from "-game" as it starts, and has no
+    // "set" command (dreamstalker/rehlds, rehlds/engine/common.cpp
+    // @468efba6 COM_ParseDirectoryFromCmd("-game", ...), around line 2310;
+    // cmd.cpp @05226719 Cmd_Init, around lines 547-553). Kavrin once wrote
+    // "+set game", which never loaded the mod.
+    {.kind = Hl,
+     .baseFolder = "valve",
+     .argumentsHead = "-toconsole ",
+     .modSwitch = "-game ",
+     .modBeforeExec = true,
+     .earlierModSwitch = "+set game "},
+    // The engine takes its mod only from "fs_game"; Kavrin once wrote
+    // "+set game", which it ignored.
+    {.kind = Quake3,
+     .baseFolder = "baseq3",
+     .modSwitch = "+set fs_game ",
+     .earlierModSwitch = "+set game ",
+     .demoFolder = "demos"},
+    {.kind = SinHeretic2, .baseFolder = "base", .modSwitch = "+set game ", .demoFolder = "demos"},
+    {.kind = Q2pro, .baseFolder = "baseq2", .modSwitch = "+set game ", .demoFolder = "demos"},
+    {.kind = Other, .modSwitch = "+set game "},
+};
+
+// Indices into kEngines.
+enum EngineIndex : unsigned char {
+  kIdQuake,
+  kQuakeSpasm,
+  kVkQuake,
+  kIronwail,
+  kDarkPlaces,
+  kIdQuake2,
+  kYamagiQuake2,
+  kKmQuake2,
+  kQ2pro,
+  kHalfLife,
+  kIdQuake3,
+  kIoQuake3,
+  kQuake3e,
+  kSin,
+  kHeretic2,
+  kUnknownEngine,
+};
+
+// Each fact stands beside the source it was read in. Every engine's
+// console splits a name at a blank, and its command buffer at ";" and a
+// quote; splitChars adds what breaks a name in that engine besides.
+constexpr GameEngine kEngines[] = {
+    // id-Software/Quake @a8f828a0: WinQuake/client.h:98-99 MAX_DEMOS 8,
+    // MAX_DEMONAME 16; host_cmd.c Host_Startdemos_f keeps
+    // sizeof(cls.demos[0])-1 characters; common.c COM_Parse makes each of
+    // {})(': a word of its own.
+    {.family = kQuakeFamily,
+     .title = "Quake",
+     .demoFiles = "*.dem",
+     .maxDemos = 8,
+     .maxNameLength = 15,
+     .splitChars = "{}()':"},
+    // sezero/quakespasm: Quake/client.h:90-91 @017c3d74 (8, 16); host_cmd.c
+    // @00530bda q_strlcpy(..., sizeof(cls.demos[0])); common.c @71d7d02e
+    // COM_Parse splits at {})(' (a ':' only at a word's start).
+    {.family = kQuakeFamily,
+     .title = "Quake",
+     .demoFiles = "*.dem",
+     .maxDemos = 8,
+     .maxNameLength = 15,
+     .splitChars = "{}()'"},
+    // Novum/vkQuake: Quake/client.h:94-95 @009c9590; host_cmd.c and
+    // common.c @0059b930 as QuakeSpasm's.
+    {.family = kQuakeFamily,
+     .title = "Quake",
+     .demoFiles = "*.dem",
+     .maxDemos = 8,
+     .maxNameLength = 15,
+     .splitChars = "{}()'"},
+    // andrei-drexler/ironwail: Quake/client.h:93-94 @3bcc2dcc; host_cmd.c
+    // @0c69c8f8 and COM_ParseEx in common.c @096c3d95 as QuakeSpasm's.
+    {.family = kQuakeFamily,
+     .title = "Quake",
+     .demoFiles = "*.dem",
+     .maxDemos = 8,
+     .maxNameLength = 15,
+     .splitChars = "{}()'"},
+    // DarkPlacesEngine/DarkPlaces qdefs.h:108-109 @0d8958d7 MAX_DEMOS 8,
+    // MAX_DEMONAME 16; xonotic/darkplaces cl_demo.c @179f15c1
+    // CL_Startdemos_f dp_strlcpy(..., sizeof(cls.demos[i-1])); common.c
+    // @00963fa2 COM_ParseToken_Console splits at white space only; fs.c
+    // @01b61745 "unpacked files have the priority over packed files".
+    {.family = kQuakeFamily,
+     .title = "Quake",
+     .demoFiles = "*.dem",
+     .maxDemos = 8,
+     .maxNameLength = 15,
+     .looseFilesFirst = true},
+    // id-Software/Quake-2 @372afde4: server/sv_init.c SV_Map strcpy()s the
+    // name into level[MAX_QPATH] (lines 394, 405; MAX_QPATH 64 in
+    // game/q_shared.h:71), cuts it at "+" (lines 408-415, the rest is the
+    // next map) and takes it for a demo only if it ends in ".dm2" (line
+    // 442, strcmp); qcommon/cmd.c:562-576 Cmd_MacroExpandString replaces
+    // a "$" and what follows (SV_Map would cut there too, lines 422-426).
+    {.family = kQuake2Family,
+     .title = "Quake II",
+     .demoFiles = "*.dm2",
+     .nameRule = DemoNameRule::Dm2,
+     .maxNameLength = 63,
+     .splitChars = "$",
+     .cutChars = "+"},
+    // yquake2/yquake2 @01ae3cb7: src/server/sv_init.c SV_Map as id's
+    // (strcpy into level[MAX_QPATH], "+", "$", ".dm2");
+    // src/common/header/shared.h:135 MAX_QPATH 64; cmdparser.c @00bf0165
+    // expands "$" as id's.
+    {.family = kQuake2Family,
+     .title = "Quake II",
+     .demoFiles = "*.dm2",
+     .nameRule = DemoNameRule::Dm2,
+     .maxNameLength = 63,
+     .splitChars = "$",
+     .cutChars = "+"},
+    // The project's own files are stored only in the fork m-x-d/KMQuake2:
+    // server/sv_init.c @0e90e17b SV_Map Q_strncpyz(level, ...,
+    // sizeof(level)) cuts a longer name, which then no longer ends in
+    // ".dm2"; the "+" and "$" cuts as id's; game/q_shared.h @023a73da
+    // MAX_QPATH 64.
+    {.family = kQuake2Family,
+     .title = "Quake II",
+     .demoFiles = "*.dm2",
+     .nameRule = DemoNameRule::Dm2,
+     .maxNameLength = 63,
+     .splitChars = "$",
+     .cutChars = "+"},
+    // skullernet/q2pro: src/client/demo.c @02d534df finish_demo runs the
+    // "nextserver" cvar at a demo's end while cl_demowait is 0, and the
+    // demo command looks in "demos/" of every search path for the name,
+    // or the name with ".dm2"; an ".mvd2" goes to mvdplay, which does not.
+    // Some builds refuse demomap (src/server/commands.c @258114bf
+    // "command is no longer supported"), hence a dialect of its own.
+    // common/cmd.c @26b9feb0 splits at white space and expands "$".
+    {.family = kQ2proFamily,
+     .title = "Quake II",
+     .demoFiles = "*.dm2",
+     .nameRule = DemoNameRule::Dm2OrGz,
+     .splitChars = "$"},
+    // The engine's source is not published; dreamstalker/rehlds rebuilds
+    // it: rehlds/engine/client.h:54 @0399c02f MAX_DEMOS 32; host_cmd.cpp
+    // @05226719 Host_Startdemos_f Q_strncpy(..., 15); common.cpp @468efba6
+    // COM_Parse splits at {})(', and ':' (around line 1612).
+    {.family = kHlFamily,
+     .title = "Half-Life",
+     .demoFiles = "*.dem",
+     .maxDemos = 32,
+     .maxNameLength = 15,
+     .splitChars = "{}()',:"},
+    {.family = kQuake3Family, .title = "Quake III", .demoFiles = "*.dm_*", .nameRule = DemoNameRule::DmNumber},
     // ioquake3 also reads the player's own folder below %APPDATA%.
-    {Quake3, "Quake III", "baseq3",  //
-     "+set fs_game ", false, false, false,
-     "demos", "Quake3", DemoNameRule::DmNumber,
-     0, 0, ""},
-    {SinHeretic2, "SiN", "base",  //
-     "+set game ", false, false, false,
-     "demos", "", DemoNameRule::Dm2,
-     0, 0, ""},
+    {.family = kQuake3Family,
+     .title = "Quake III",
+     .userFolder = "Quake3",
+     .demoFiles = "*.dm_*",
+     .nameRule = DemoNameRule::DmNumber},
+    {.family = kQuake3Family, .title = "Quake III", .demoFiles = "*.dm_*", .nameRule = DemoNameRule::DmNumber},
+    // Only the game code is published, not the engine: today's values.
+    {.family = kSinHeretic2Family, .title = "SiN", .demoFiles = "*.dm2", .nameRule = DemoNameRule::Dm2},
     // Its engine's source is not published; a reconstruction of it records
     // ".hd2" demos, so Kavrin does not judge the names.
-    {SinHeretic2, "Heretic II", "base",  //
-     "+set game ", false, false, false,
-     "demos", "", DemoNameRule::Any,
-     0, 0, ""},
-    {Other, "", "",  //
-     "+set game ", false, false, false,
-     "", "", DemoNameRule::Any,
-     0, 0, ""},
+    {.family = kSinHeretic2Family, .title = "Heretic II", .demoFiles = "*.hd2"},
+    {.family = kOtherFamily},
 };
 
 // One line per executable. The first releases' names come first; the
 // bare "winquake" stays for launch files that already store it.
 constexpr KnownExecutable kExecutables[] = {
-    {"winquake", kQuake},
-    {"winquake.exe", kQuake},
-    {"glquake.exe", kQuake},
-    {"quake2.exe", kQuake2},
-    {"hl.exe", kHl},
-    {"quake3.exe", kQuake3},
+    {"winquake", kIdQuake},
+    {"winquake.exe", kIdQuake},
+    {"glquake.exe", kIdQuake},
+    {"quake2.exe", kIdQuake2},
+    {"hl.exe", kHalfLife},
+    {"quake3.exe", kIdQuake3},
     {"sin.exe", kSin},
     {"heretic2.exe", kHeretic2},
     // Today's source ports.
-    {"quakespasm.exe", kQuake},
-    {"vkquake.exe", kQuake},
-    {"ironwail.exe", kQuake},
-    {"darkplaces.exe", kQuake},
-    {"darkplaces-sdl.exe", kQuake},
-    {"yquake2.exe", kQuake2},
-    {"kmquake2.exe", kQuake2},
+    {"quakespasm.exe", kQuakeSpasm},
+    {"vkquake.exe", kVkQuake},
+    {"ironwail.exe", kIronwail},
+    {"darkplaces.exe", kDarkPlaces},
+    {"darkplaces-sdl.exe", kDarkPlaces},
+    {"yquake2.exe", kYamagiQuake2},
+    {"kmquake2.exe", kKmQuake2},
     {"ioquake3.exe", kIoQuake3},
     {"ioquake3.x86.exe", kIoQuake3},
     {"ioquake3.x86_64.exe", kIoQuake3},
-    {"quake3e.exe", kQuake3},
-    {"quake3e.x64.exe", kQuake3},
+    {"quake3e.exe", kQuake3e},
+    {"quake3e.x64.exe", kQuake3e},
+    // skullernet/q2pro .ci/nightly.sh @287ef460, lines 61 and 98-99.
+    {"q2pro.exe", kQ2pro},
+    {"q2pro64.exe", kQ2pro},
 };
 
 }  // namespace
 
-const GameFamily& FamilyOfExe(const std::string& exeName) {
+const GameFamily& GameEngine::Family() const { return kFamilies[family]; }
+
+const GameEngine& EngineOfExe(const std::string& exeName) {
   const std::string lowerName = LowerCase(exeName);
   for (const KnownExecutable& known : kExecutables) {
-    if (lowerName == known.name) return kFamilies[known.family];
+    if (lowerName == known.name) return kEngines[known.engine];
   }
-  return kFamilies[kOther];
+  return kEngines[kUnknownEngine];
 }
 
 bool HasGameScript(const GameFamily& family) { return family.baseFolder[0] != '\0'; }
@@ -102,6 +248,8 @@ std::string GameScriptPath(const std::string& exeDirectory, const GameFamily& fa
 }
 
 TableRows<GameFamily> GameFamilies() { return {std::begin(kFamilies), std::end(kFamilies)}; }
+
+TableRows<GameEngine> GameEngines() { return {std::begin(kEngines), std::end(kEngines)}; }
 
 TableRows<KnownExecutable> KnownExecutables() { return {std::begin(kExecutables), std::end(kExecutables)}; }
 

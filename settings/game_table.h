@@ -1,6 +1,7 @@
-// The engines Kavrin knows, in one table: each executable name belongs to
-// a family, and the family says everything the program writes for it and
-// what its engine can play.
+// The engines Kavrin knows, in one table read as executable -> engine ->
+// family: an executable's file name leads to its engine, which says what
+// that engine imposes on the demos it plays, and the engine to its family,
+// which says what Kavrin writes for it.
 #pragma once
 
 #include <cstddef>
@@ -10,61 +11,83 @@
 
 namespace kavrin {
 
+// What Kavrin writes for a family of engines.
+struct GameFamily {
+  GameKind kind;                // the script's dialect
+  const char* baseFolder = "";  // beside the executable; the script goes there; "" for none
+
+  // The argument line: `argumentsHead`, then "+exec Scrnsave.cfg " with
+  // the mod switch and the mod before it (and a blank) or after it. No
+  // switch without a mod.
+  const char* argumentsHead = "";
+  const char* modSwitch = "";
+  bool modBeforeExec = false;
+  // A switch that earlier versions wrote in the same place: read back,
+  // never written.
+  const char* earlierModSwitch = "";
+  bool lineEnd = false;  // line 3 of the launch file ends with a line end
+
+  // Where the engine looks for a demo name: this folder below the base
+  // folder and below the mod's ("" for those folders themselves).
+  const char* demoFolder = "";
+  // A start-up script of the engine's own that replaces the demo list
+  // unless a mod has its own copy; "" for none.
+  const char* startupScript = "";
+};
+
 // How the engine's demo command wants the file named.
-enum class DemoNameRule {
+enum class DemoNameRule : unsigned char {
   Any,       // any name; the engine adds its own extension to a bare one
   Dm2,       // ends in ".dm2", or it is taken for a map
+  Dm2OrGz,   // ends in ".dm2" or ".dm2.gz", or it ends the ring
   DmNumber,  // ends in ".dm_" and the protocol's digits, e.g. ".dm_68"
 };
 
-struct GameFamily {
-  GameKind kind;           // selects the script's dialect
-  const char* title;       // as the player knows the game; "" for Other
-  const char* baseFolder;  // beside the executable; the script goes there; "" for none
+// What one engine imposes on the demos it plays. Limits of 0 are unknown
+// or absent.
+struct GameEngine {
+  unsigned char family;           // its index in GameFamilies()
+  const char* title = "";         // as the player knows the game; "" for an unknown one
+  const char* userFolder = "";    // also searched: %APPDATA%\<userFolder>\<base or mod>
+  const char* demoFiles = "";     // the pattern of its demo files, "*.dem"
+  DemoNameRule nameRule = DemoNameRule::Any;
+  unsigned char maxDemos = 0;       // the demo list keeps no more
+  unsigned char maxNameLength = 0;  // the longest name it plays
+  // The characters at which its console splits a name into words, besides
+  // the blank, ";" and the quote, which split it in every engine.
+  const char* splitChars = "";
+  // The characters at which its demo command cuts a name short.
+  const char* cutChars = "";
+  // Its file system searches a folder's loose files before the folder's
+  // pak files; the others search the pak files first.
+  bool looseFilesFirst = false;
 
-  // The argument line: the switch that names the mod, written before
-  // "+exec Scrnsave.cfg " or after it, and whether without a mod too.
-  const char* modSwitch;
-  bool modBeforeExec;
-  bool switchWithoutMod;
-  bool lineEnd;  // line 3 of the launch file ends with a line end
-
-  // Where the engine looks for a demo name: this folder below the base
-  // folder and below the mod's ("" for those folders themselves), and
-  // below %APPDATA%\<userFolder>\<folder> too where userFolder is not "".
-  const char* demoFolder;
-  const char* userFolder;
-  DemoNameRule nameRule;
-
-  size_t maxDemos;       // the engine plays no more; 0 for no limit
-  size_t maxNameLength;  // longer names break the loop; 0 for no limit
-  // A start-up script of the engine's own that replaces the demo list
-  // unless the mod folder has its own copy; "" for none.
-  const char* startupScript;
+  const GameFamily& Family() const;
 };
 
-// The family of an executable name, compared after lowercasing, whole:
-// the Other family for a name the table does not hold.
-const GameFamily& FamilyOfExe(const std::string& exeName);
+// The engine of an executable name, compared after lowercasing, whole;
+// the unknown engine of the Other family for a name the table lacks.
+const GameEngine& EngineOfExe(const std::string& exeName);
 
 // Whether a script is written for the family (every one but Other).
 bool HasGameScript(const GameFamily& family);
 
 // The directory the game reads its scripts from: the executable's
 // directory (which ends with a backslash) with "/<base folder>/" added, as
-// the save has always entered it. "" for Other.
+// the save has always entered it (DisplayPath shows it as C:\q\id1). ""
+// for Other.
 std::string BaseDirectory(const std::string& exeDirectory, const GameFamily& family);
 
 // Where the save writes the script and where run mode looks for it; ""
 // for Other.
 std::string GameScriptPath(const std::string& exeDirectory, const GameFamily& family);
 
-// Every family, Other last, and every executable name with its family.
-// The rows hold their texts and indices rather than pointers, which would
-// each cost the program a relocation.
+// Every family (Other last), every engine, and every executable name with
+// its engine. The rows hold indices rather than pointers to each other,
+// which would each cost the program a relocation.
 struct KnownExecutable {
-  char name[24];          // lowercase
-  unsigned char family;   // its index in GameFamilies()
+  char name[24];         // lowercase
+  unsigned char engine;  // its index in GameEngines()
 };
 template <typename Row>
 struct TableRows {
@@ -74,6 +97,7 @@ struct TableRows {
   const Row* end() const { return last; }
 };
 TableRows<GameFamily> GameFamilies();
+TableRows<GameEngine> GameEngines();
 TableRows<KnownExecutable> KnownExecutables();
 
 }  // namespace kavrin

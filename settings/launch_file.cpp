@@ -8,12 +8,13 @@ namespace kavrin {
 
 std::string BuildLaunchFileText(const std::string& exePath, const std::string& modDir) {
   const std::string name = LowerCase(ExeName(exePath));
-  return ExeDirectory(exePath) + "\n" + name + "\n" + BuildArgumentLine(FamilyOfExe(name), modDir);
+  return ExeDirectory(exePath) + "\n" + name + "\n" + BuildArgumentLine(EngineOfExe(name).Family(), modDir);
 }
 
 LaunchFields ReadLaunchFields(const std::string& diskText) {
   const std::vector<std::string> lines = SplitDiskLines(diskText);
-  return {LineOrEmpty(lines, 0) + LineOrEmpty(lines, 1), ModFromArgumentLine(LineOrEmpty(lines, 2))};
+  const std::string name = LineOrEmpty(lines, 1);
+  return {LineOrEmpty(lines, 0) + name, ModFromArgumentLine(LineOrEmpty(lines, 2), EngineOfExe(name).Family())};
 }
 
 }  // namespace kavrin

@@ -1,63 +1,9 @@
 #include "settings/play_check.h"
 
 #include "settings/exe_path.h"
-#include "settings/game_table.h"
 
 namespace kavrin {
 namespace {
-
-using Names = std::vector<std::string>;
-
-std::string Below(const std::string& folder, const char* sub) { return *sub ? folder + "\\" + sub : folder; }
-
-// The folders below a game folder that hold its demos: the base folder's,
-// then the mod's.
-Names DemoFolders(const GameFamily& family, const std::string& modDir) {
-  Names folders = {Below(family.baseFolder, family.demoFolder)};
-  if (!modDir.empty() && LowerCase(modDir) != family.baseFolder) folders.push_back(Below(modDir, family.demoFolder));
-  return folders;
-}
-
-// Where the game folders lie, each ending with a separator: beside the
-// executable, and in the player's own folder for the engines that keep one.
-Names GameRoots(const GameFamily& family, const std::string& exeDirectory, const std::string& appData) {
-  Names roots = {exeDirectory};
-  if (*family.userFolder && !appData.empty()) roots.push_back(appData + "\\" + family.userFolder + "\\");
-  return roots;
-}
-
-// The folders as the note names them: below the game, or "%APPDATA%\...".
-std::string Labels(const GameFamily& family, const Names& roots, const Names& folders) {
-  std::string text;
-  for (size_t root = 0; root < roots.size(); ++root) {
-    const std::string prefix = root == 0 ? std::string() : "%APPDATA%\\" + std::string(family.userFolder) + "\\";
-    for (const std::string& folder : folders) text += (text.empty() ? "" : " or ") + prefix + folder;
-  }
-  return text;
-}
-
-// Whether `path` exists below any of the folders, each ending with a separator.
-bool ExistsBelowAny(const Names& folders, const std::string& path, const PathQuestions& disk) {
-  for (const std::string& folder : folders) {
-    if (disk.Exists(folder + path)) return true;
-  }
-  return false;
-}
-
-// The search folders that exist, in search order: a missing one costs one
-// question instead of one per demo.
-Names ExistingFolders(const Names& roots, const Names& folders, const PathQuestions& disk) {
-  Names existing;
-  for (const std::string& folder : folders) {
-    for (const std::string& root : roots) {
-      if (disk.Exists(root + folder)) existing.push_back(root + folder + "\\");
-    }
-  }
-  return existing;
-}
-
-// The script names a demo without quotes: the console splits it there.
-bool IsUnsafe(const std::string& name) { return name.find_first_of(" ;\"") != std::string::npos; }
 
 bool EndsWith(const std::string& text, const std::string& ending) {
   return text.size() >= ending.size() && LowerCase(text.substr(text.size() - ending.size())) == ending;
@@ -75,109 +21,146 @@ bool HasDemoNumber(const std::string& name) {
 bool FollowsRule(const std::string& name, DemoNameRule rule) {
   switch (rule) {
     case DemoNameRule::Dm2: return EndsWith(name, ".dm2");
+    case DemoNameRule::Dm2OrGz: return EndsWith(name, ".dm2") || EndsWith(name, ".dm2.gz");
     case DemoNameRule::DmNumber: return HasDemoNumber(name);
     case DemoNameRule::Any: break;
   }
   return true;
 }
 
+PlayFinding RuleFinding(DemoNameRule rule) {
+  switch (rule) {
+    case DemoNameRule::Dm2: return PlayFinding::NamesTakenForMaps;
+    case DemoNameRule::Dm2OrGz: return PlayFinding::NamesEndingTheRing;
+    default: return PlayFinding::NamesWithoutProtocol;
+  }
+}
+
+// The first of `characters` in the name; 0 for none.
+char FirstOf(const std::string& name, const std::string& characters) {
+  const size_t at = name.find_first_of(characters);
+  return at == std::string::npos ? '\0' : name[at];
+}
+
 // How many names have one fault, and the first of them.
 struct Tally {
   size_t count = 0;
   std::string first;
+  char character = 0;
 
-  void Add(bool fault, const std::string& name) {
-    if (fault && count++ == 0) first = name;
+  void Add(bool fault, const std::string& name, char at = 0) {
+    if (!fault || count++ != 0) return;
+    first = name;
+    character = at;
   }
   void Report(std::vector<Finding>& findings, PlayFinding what, const std::string& path = std::string(),
               size_t limit = 0) const {
-    if (count > 0) findings.push_back({what, first, path, count, limit});
+    if (count > 0) findings.push_back({what, first, path, count, limit, character});
   }
 };
 
-void CheckFolders(std::vector<Finding>& findings, const GameFamily& family, const PlayCheckInput& input,
-                  const std::string& exeDirectory, const PathQuestions& disk) {
-  const std::string base = exeDirectory + family.baseFolder;
-  findings.push_back({PlayFinding::ScriptFolder, family.title, base});
-  if (!disk.Exists(base)) findings.push_back({PlayFinding::BaseFolderMissing, std::string(), base});
-  if (!input.modDir.empty() && !ExistsBelowAny(GameRoots(family, exeDirectory, input.appData), input.modDir, disk)) {
-    findings.push_back({PlayFinding::ModFolderMissing, std::string(), exeDirectory + input.modDir});
+bool ModFolderExists(const ChosenGame& game, const PathQuestions& disk) {
+  if (disk.Exists(game.Folder(game.mod))) return true;
+  const char* userFolder = game.engine->userFolder;
+  return *userFolder && !game.appData.empty() && disk.Exists(JoinPath(JoinPath(game.appData, userFolder), game.mod));
+}
+
+void CheckFolders(std::vector<Finding>& findings, const ChosenGame& game, const PathQuestions& disk) {
+  const GameFamily& family = game.Family();
+  const std::string base = game.Folder(family.baseFolder);
+  findings.push_back({PlayFinding::ScriptFolder, game.engine->title, base});
+  // Asked as the save asks it: a file of that name, or a folder this
+  // account may not enter, fails the save as a missing one does.
+  if (!disk.CanEnter(BaseDirectory(game.exeDirectory, family))) {
+    findings.push_back({PlayFinding::BaseFolderMissing, std::string(), base});
+  }
+  if (!game.mod.empty() && !ModFolderExists(game, disk)) {
+    findings.push_back({PlayFinding::ModFolderMissing, std::string(), game.Folder(game.mod)});
   }
 }
 
-void CheckDemos(std::vector<Finding>& findings, const GameFamily& family, const PlayCheckInput& input,
-                const std::string& exeDirectory, const PathQuestions& disk) {
-  Names names;
-  for (const std::string& path : input.demos) names.push_back(ExeName(path));
-  if (names.empty()) {
-    findings.push_back({PlayFinding::NoDemos});
+DemoCheck CheckDemo(const std::string& path, size_t index, const GameEngine& engine,
+                    const std::vector<std::string>& folders, const PathQuestions& disk) {
+  DemoCheck demo{ExeName(path)};
+  for (const std::string& folder : folders) demo.found = demo.found || disk.Exists(JoinPath(folder, demo.name));
+  demo.pastLimit = engine.maxDemos != 0 && index >= engine.maxDemos;
+  demo.wrongName = !FollowsRule(demo.name, engine.nameRule);
+  demo.tooLong = engine.maxNameLength != 0 && demo.name.size() > engine.maxNameLength;
+  demo.splitAt = FirstOf(demo.name, std::string(" ;\"") + engine.splitChars);
+  demo.cutAt = FirstOf(demo.name, engine.cutChars);
+  return demo;
+}
+
+void CheckDemos(PlayCheck& check, const ChosenGame& game, const std::vector<std::string>& paths,
+                const PathQuestions& disk) {
+  const GameEngine& engine = *game.engine;
+  if (paths.empty()) {
+    check.findings.push_back({PlayFinding::NoDemos});
     return;
   }
-  const Names roots = GameRoots(family, exeDirectory, input.appData);
-  const Names folders = DemoFolders(family, input.modDir);
-  const Names existing = ExistingFolders(roots, folders, disk);
-  Tally notFound, unsafe, tooLong, badName;
-  for (const std::string& name : names) {
-    notFound.Add(!ExistsBelowAny(existing, name, disk), name);
-    unsafe.Add(IsUnsafe(name), name);
-    tooLong.Add(family.maxNameLength != 0 && name.size() > family.maxNameLength, name);
-    badName.Add(!FollowsRule(name, family.nameRule), name);
+  // A missing search folder costs one question instead of one per demo.
+  std::vector<std::string> existing;
+  std::string labels;
+  for (const SearchFolder& folder : DemoSearchFolders(game)) {
+    if (disk.Exists(folder.path)) existing.push_back(folder.path);
+    labels += (labels.empty() ? "" : " or ") + folder.label;
   }
-  notFound.Report(findings, PlayFinding::DemosNotFound, Labels(family, roots, folders));
-  unsafe.Report(findings, PlayFinding::UnsafeNames);
-  if (family.maxDemos != 0 && names.size() > family.maxDemos) {
-    findings.push_back({PlayFinding::TooManyDemos, names[family.maxDemos], std::string(),
-                        names.size() - family.maxDemos, family.maxDemos});
+  Tally notFound, split, cut, tooLong, badName;
+  for (size_t i = 0; i < paths.size(); ++i) {
+    const DemoCheck demo = CheckDemo(paths[i], i, engine, existing, disk);
+    notFound.Add(!demo.found, demo.name);
+    split.Add(demo.splitAt != '\0', demo.name, demo.splitAt);
+    cut.Add(demo.cutAt != '\0', demo.name, demo.cutAt);
+    tooLong.Add(demo.tooLong, demo.name);
+    badName.Add(demo.wrongName, demo.name);
+    check.demos.push_back(demo);
   }
-  tooLong.Report(findings, PlayFinding::NamesTooLong, std::string(), family.maxNameLength);
-  badName.Report(findings, family.nameRule == DemoNameRule::Dm2 ? PlayFinding::NamesTakenForMaps
-                                                                : PlayFinding::NamesWithoutProtocol);
+  std::vector<Finding>& findings = check.findings;
+  notFound.Report(findings, PlayFinding::DemosNotFound, labels);
+  split.Report(findings, PlayFinding::NamesSplit);
+  cut.Report(findings, PlayFinding::NamesCut);
+  if (engine.maxDemos != 0 && paths.size() > engine.maxDemos) {
+    findings.push_back({PlayFinding::TooManyDemos, check.demos[engine.maxDemos].name, std::string(),
+                        paths.size() - engine.maxDemos, engine.maxDemos});
+  }
+  tooLong.Report(findings, PlayFinding::NamesTooLong, std::string(), engine.maxNameLength);
+  badName.Report(findings, RuleFinding(engine.nameRule));
 }
 
-// The engine's own start-up script replaces the demo list unless the mod
-// folder holds one of its own.
-void CheckStartupScript(std::vector<Finding>& findings, const GameFamily& family, const PlayCheckInput& input,
-                        const std::string& exeDirectory, const PathQuestions& disk) {
-  if (!*family.startupScript || input.demos.empty()) return;
-  if (input.modDir.empty()) {
-    findings.push_back({PlayFinding::NoModWithStartupScript, family.startupScript});
-  } else if (!disk.Exists(exeDirectory + input.modDir + "\\" + family.startupScript)) {
-    findings.push_back({PlayFinding::ModLacksStartupScript, family.startupScript, exeDirectory + input.modDir});
+// The engine runs the first start-up script it finds; the game's own
+// replaces the demo list, as does any that says "startdemos".
+void CheckStartupScript(PlayCheck& check, const ChosenGame& game, const PathQuestions& disk) {
+  const char* script = game.Family().startupScript;
+  if (!*script || check.demos.empty()) return;
+  check.startup = FindStartupScript(game, disk);
+  if (check.startup.source == StartupScript::Source::Mod) {
+    if (check.startup.startsDemos) {
+      check.findings.push_back({PlayFinding::ModScriptStartsDemos, script, check.startup.path});
+    }
+  } else if (game.mod.empty()) {
+    check.findings.push_back({PlayFinding::NoModWithStartupScript, script});
+  } else {
+    check.findings.push_back({PlayFinding::ModLacksStartupScript, script, game.Folder(game.mod)});
   }
 }
 
 }  // namespace
 
-std::vector<Finding> CheckPlay(const PlayCheckInput& input, const PathQuestions& disk) {
+PlayCheck CheckPlay(const PlayCheckInput& input, const PathQuestions& disk) {
   const std::string exeName = ExeName(input.exePath);
-  if (exeName.empty()) return {{PlayFinding::NoGame}};
-  const GameFamily& family = FamilyOfExe(exeName);
-  if (!HasGameScript(family)) return {{PlayFinding::UnknownGame, exeName}};
+  if (exeName.empty()) return {{{PlayFinding::NoGame}}};
+  const ChosenGame game = ChooseGame(input.exePath, input.modDir, input.appData);
+  if (!HasGameScript(game.Family())) return {{{PlayFinding::UnknownGame, exeName}}};
 
-  const std::string exeDirectory = ExeDirectory(input.exePath);
-  std::vector<Finding> findings;
-  CheckFolders(findings, family, input, exeDirectory, disk);
-  CheckDemos(findings, family, input, exeDirectory, disk);
-  CheckStartupScript(findings, family, input, exeDirectory, disk);
+  PlayCheck check;
+  CheckFolders(check.findings, game, disk);
+  CheckDemos(check, game, input.demos, disk);
+  CheckStartupScript(check, game, disk);
   // Only the script's folder said: nothing stands in the way.
-  if (findings.size() == 1) findings.push_back({PlayFinding::AllWell, family.title, std::string(), input.demos.size()});
-  return findings;
-}
-
-std::string DemoBrowseFolder(const std::string& exePath, const std::string& modDir, const PathQuestions& disk) {
-  const GameFamily& family = FamilyOfExe(ExeName(exePath));
-  if (!HasGameScript(family)) return std::string();
-  const Names folders = DemoFolders(family, modDir);
-  // The mod's folder comes last in the search list and first here.
-  for (auto folder = folders.rbegin(); folder != folders.rend(); ++folder) {
-    if (disk.Exists(ExeDirectory(exePath) + *folder)) return ExeDirectory(exePath) + *folder;
+  if (check.findings.size() == 1) {
+    check.findings.push_back({PlayFinding::AllWell, game.engine->title, std::string(), input.demos.size()});
   }
-  return std::string();
-}
-
-std::string ExeBrowseFolder(const std::string& exePath, const PathQuestions& disk) {
-  const std::string folder = ExeDirectory(exePath);
-  return !folder.empty() && disk.Exists(folder) ? folder : std::string();
+  return check;
 }
 
 }  // namespace kavrin

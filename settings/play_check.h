@@ -1,19 +1,17 @@
-// What the game will play, worked out before OK from the game table and
-// the disk: the findings behind the dialog's play note.
+// What the game will play, worked out before OK from the engine's row of
+// the game table and the disk: the findings behind the dialog's play note,
+// and what the mends work from.
 #pragma once
 
 #include <cstddef>
 #include <string>
 #include <vector>
 
-namespace kavrin {
+#include "settings/game_folders.h"
+#include "settings/path_questions.h"
+#include "settings/startup_script.h"
 
-// Whether a file or folder exists: the file system, or a test's fake.
-class PathQuestions {
- public:
-  virtual ~PathQuestions() = default;
-  virtual bool Exists(const std::string& path) const = 0;
-};
+namespace kavrin {
 
 // In the order the note gives them, the most important first.
 enum class PlayFinding {
@@ -24,14 +22,18 @@ enum class PlayFinding {
   ModFolderMissing,    // `path`: the mod folder beside the game
   NoDemos,             // the list is empty
   DemosNotFound,       // `subject`: the first; `count`; `path`: the folders searched
-  UnsafeNames,         // `subject`: the first name with a blank, ";" or a quote; `count`
+  NamesSplit,          // `subject`: the first name the game splits; `character`: where; `count`
+  NamesCut,            // `subject`: the first name the game cuts; `character`: where; `count`
   TooManyDemos,        // `subject`: the first past `limit`; `count`: how many are past it
   NamesTooLong,        // `subject`: the first name over `limit`; `count`
   NamesTakenForMaps,     // `subject`: the first name not ending in ".dm2"; `count`
+  NamesEndingTheRing,    // `subject`: the first name not ending in ".dm2" or ".dm2.gz"; `count`
   NamesWithoutProtocol,  // `subject`: the first name not ending in ".dm_NN"; `count`
   NoModWithStartupScript,  // `subject`: the engine's own start-up script, which no mod replaces
   ModLacksStartupScript,   // `subject`: that script; `path`: the mod folder without a copy
+  ModScriptStartsDemos,    // `subject`: that script; `path`: the mod's copy, which says "startdemos"
   AllWell,             // `subject`: the game's title; `count`: the demos
+  kCount
 };
 
 struct Finding {
@@ -40,6 +42,24 @@ struct Finding {
   std::string path = {};
   size_t count = 0;
   size_t limit = 0;
+  char character = 0;
+};
+
+// What stands in the way of one listed demo.
+struct DemoCheck {
+  std::string name;     // as the script names it
+  bool found = false;   // in one of the folders where the engine looks
+  bool pastLimit = false;
+  bool wrongName = false;  // the engine's demo command does not take such a name
+  bool tooLong = false;
+  char splitAt = 0;     // the first character the engine splits it at; 0 for none
+  char cutAt = 0;       // the first character the engine cuts it at; 0 for none
+};
+
+struct PlayCheck {
+  std::vector<Finding> findings = {};
+  std::vector<DemoCheck> demos = {};  // in list order; empty for an unknown game
+  StartupScript startup = {};         // for a family with a start-up script and demos
 };
 
 struct PlayCheckInput {
@@ -50,14 +70,6 @@ struct PlayCheckInput {
 };
 
 // The findings for the input, asking the disk only through `disk`.
-std::vector<Finding> CheckPlay(const PlayCheckInput& input, const PathQuestions& disk);
-
-// The folder the demo browser opens in: where the engine looks for demos,
-// in the mod if that folder exists, else in the base folder; "" when
-// neither exists or the game is unknown.
-std::string DemoBrowseFolder(const std::string& exePath, const std::string& modDir, const PathQuestions& disk);
-
-// The folder of the executable typed, if it exists; "" otherwise.
-std::string ExeBrowseFolder(const std::string& exePath, const PathQuestions& disk);
+PlayCheck CheckPlay(const PlayCheckInput& input, const PathQuestions& disk);
 
 }  // namespace kavrin

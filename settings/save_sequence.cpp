@@ -17,7 +17,7 @@ const char kAccountRefused[] =
     "Its earlier content is unchanged.";
 
 SaveResult Failure(SaveStatus status, const std::string& path, const char* what) {
-  return {status, path, path + "\n" + what};
+  return {status, path, DisplayPath(path) + "\n" + what};
 }
 
 SaveResult WriteFailure(const std::string& path, WriteFault fault) {
@@ -59,7 +59,7 @@ SaveResult SaveConfiguration(const SaveRequest& request) {
   }
   if (refused.fault != WriteFault::None) return WriteFailure(refused.path, refused.fault);
 
-  const GameFamily& family = FamilyOfExe(ExeName(request.exePath));
+  const GameFamily& family = EngineOfExe(ExeName(request.exePath)).Family();
   if (!HasGameScript(family)) return CommitAll(files);
 
   const std::string baseDirectory = BaseDirectory(ExeDirectory(request.exePath), family);

@@ -11,7 +11,6 @@
 #include "ui/demo_room.h"
 #include "settings/exe_path.h"
 #include "settings/file_system.h"
-#include "settings/game_script.h"
 #include "settings/play_check.h"
 #include "ui/about_dialog.h"
 #include "ui/play_note.h"
@@ -30,11 +29,6 @@ const char kDemoFilter[] =
 const size_t kDemoSelectionChars = 64 * 1024;
 const size_t kExePathChars = 4096;
 
-// The play note and the browsers ask the disk what exists.
-class DiskQuestions : public PathQuestions {
- public:
-  bool Exists(const std::string& path) const override { return PathExists(path); }
-};
 
 std::string EnvironmentVariable(const char* name) {
   const char* value = std::getenv(name);
@@ -69,8 +63,6 @@ std::string SaverConfigDialog::ExeDirectory() const { return kavrin::ExeDirector
 std::string SaverConfigDialog::ExeName() const { return kavrin::ExeName(m_exePath); }
 
 std::string SaverConfigDialog::BuildDemoListText() const { return kavrin::BuildDemoListText(Demos()); }
-
-std::string SaverConfigDialog::BuildGameScript(int kind) const { return kavrin::BuildGameScript(kind, Demos()); }
 
 std::vector<std::string> SaverConfigDialog::Demos() const {
   const int count = std::clamp(m_demoCount, 0, static_cast<int>(kMaxDemos));
@@ -177,7 +169,8 @@ void SaverConfigDialog::LoadDemoList() {
 }
 
 void SaverConfigDialog::OnBrowseDemos() {
-  const std::string folder = DemoBrowseFolder(ItemText(IDC_EXE_PATH), ItemText(IDC_MOD_DIR), DiskQuestions());
+  const ChosenGame game = ChooseGame(ItemText(IDC_EXE_PATH), ItemText(IDC_MOD_DIR), appData_);
+  const std::string folder = DemoBrowseFolder(game, FileSystemQuestions());
   const OpenFileResult chosen = ShowOpenFileDialog(
       {hwnd(), kDemoFilter, OFN_ALLOWMULTISELECT | OFN_HIDEREADONLY, kDemoSelectionChars, folder});
   if (chosen.outcome == OpenFileOutcome::BufferTooSmall) Tell(kTooManySelected, MB_ICONWARNING);
@@ -209,7 +202,7 @@ void SaverConfigDialog::ShowDemoCount() {
 }
 
 void SaverConfigDialog::OnBrowseExe() {
-  const std::string folder = ExeBrowseFolder(ItemText(IDC_EXE_PATH), DiskQuestions());
+  const std::string folder = ExeBrowseFolder(ItemText(IDC_EXE_PATH), FileSystemQuestions());
   const OpenFileResult chosen = ShowOpenFileDialog({hwnd(), kExeFilter, OFN_EXPLORER, kExePathChars, folder});
   if (chosen.outcome == OpenFileOutcome::BufferTooSmall) Tell(kTooManySelected, MB_ICONWARNING);
   if (chosen.outcome != OpenFileOutcome::Chosen || chosen.paths.empty()) return;
@@ -247,7 +240,7 @@ std::vector<std::string> SaverConfigDialog::ListedDemos() const {
 void SaverConfigDialog::UpdatePlayNote() {
   if (m_listLoaded != 1) return;
   const PlayCheckInput input{ItemText(IDC_EXE_PATH), ItemText(IDC_MOD_DIR), ListedDemos(), appData_};
-  SetDlgItemTextA(hwnd(), IDC_PLAY_NOTE, PlayNoteText(CheckPlay(input, DiskQuestions())).c_str());
+  SetDlgItemTextA(hwnd(), IDC_PLAY_NOTE, PlayNoteText(CheckPlay(input, FileSystemQuestions()).findings).c_str());
 }
 
 void SaverConfigDialog::Tell(const std::string& text, UINT icon) {

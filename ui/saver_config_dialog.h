@@ -23,7 +23,6 @@ class SaverConfigDialog : public Dialog {
   std::string ExeDirectory() const;
   std::string ExeName() const;
   std::string BuildDemoListText() const;
-  std::string BuildGameScript(int kind) const;
   // The first m_demoCount entries of m_demos (the count clamped to 0..100).
   std::vector<std::string> Demos() const;
   // The members and the settings place, ready for SaveConfiguration.

@@ -20,11 +20,8 @@ bool IsTrimmed(const std::string& text) {
                           text.back() != '\t');
 }
 
-// A mod the argument line can carry unambiguously: one word, no "+exec".
-bool IsPlainMod(const std::string& mod) {
-  return mod.find_first_of(std::string(" \t\r\n\0", 5)) == std::string::npos &&
-         mod.find("+exec") == std::string::npos;
-}
+// A mod the engines take as one word.
+bool IsPlainMod(const std::string& mod) { return mod.find_first_of(std::string(" \t\r\n\0", 5)) == std::string::npos; }
 
 void CheckAnyFile(const std::string& disk) {
   const LaunchFields fields = ReadLaunchFields(disk);
@@ -32,8 +29,8 @@ void CheckAnyFile(const std::string& disk) {
   Require(IsTrimmed(fields.modDir), "the mod comes back without surrounding blanks");
 }
 
-void CheckAnyArgumentLine(const std::string& line) {
-  const std::string mod = ModFromArgumentLine(line);
+void CheckAnyArgumentLine(const std::string& line, const GameFamily& family) {
+  const std::string mod = ModFromArgumentLine(line, family);
   Require(IsTrimmed(mod), "the mod of any argument line is trimmed");
   Require(mod.empty() || line.find(mod) != std::string::npos, "the mod is taken from the line");
 }
@@ -62,7 +59,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const size_t pick = provider.ConsumeIntegralInRange<size_t>(0, count);
   // Past the table: a name of the fuzzer's own, kind Other unless it hits one.
   const std::string name = pick < count ? std::string(known.begin()[pick].name) : provider.ConsumeRemainingBytesAsString();
-  CheckAnyArgumentLine(mod);
+  CheckAnyArgumentLine(mod, EngineOfExe(name).Family());
   CheckRoundTrip(directory, name, mod);
   return 0;
 }

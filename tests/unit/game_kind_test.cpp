@@ -61,11 +61,12 @@ TEST(GameKind, ClassifiesTheNameWholeInAnyCase) {
       {"yquake2.exe", Quake2},     {"kmquake2.exe", Quake2},
       {"ioquake3.exe", Quake3},    {"ioquake3.x86.exe", Quake3}, {"ioquake3.x86_64.exe", Quake3},
       {"quake3e.exe", Quake3},     {"quake3e.x64.exe", Quake3},
+      {"q2pro.exe", Q2pro},        {"Q2PRO64.EXE", Q2pro},
       // Left out on purpose, and near misses.
-      {"q2pro.exe", Other},        {"xash3d.exe", Other},     {"quake_x64_steam.exe", Other},
+      {"q2pro", Other},            {"xash3d.exe", Other},     {"quake_x64_steam.exe", Other},
       {"ioquake3.x86_64", Other},  {"quakespasm", Other},
   };
-  for (const auto& row : rows) EXPECT_EQ(FamilyOfExe(row.name).kind, row.kind) << row.name;
+  for (const auto& row : rows) EXPECT_EQ(EngineOfExe(row.name).Family().kind, row.kind) << row.name;
 }
 
 }  // namespace

@@ -10,7 +10,7 @@ namespace {
 using Paths = std::vector<std::string>;
 
 struct Row {
-  int kind;
+  GameKind kind;
   std::string script;
 };
 
@@ -36,6 +36,10 @@ TEST(GameScript, TwoDemosInEveryDialect) {
                      "alias demo1 \"demomap b.dm2; set nextserver demo0\" \n"
                      "\n"
                      "demo0"},
+                    {Q2pro,
+                     "alias demo0 \"set nextserver demo1; demo a.dm2\" \n"
+                     "alias demo1 \"set nextserver demo0; demo b.dm2\" \n"
+                     "demo0"},
                 });
 }
 
@@ -46,6 +50,7 @@ TEST(GameScript, NoDemosInEveryDialect) {
                         {Hl, "startdemos \ndemos"},
                         {Quake3, "vstr d0"},
                         {SinHeretic2, "\ndemo0"},
+                        {Q2pro, "demo0"},
                     });
 }
 
@@ -60,12 +65,9 @@ TEST(GameScript, OneDemoNamesItselfInTheClosedRings) {
                 });
 }
 
-TEST(GameScript, KindsOutsideZeroToThreeUseTheLastDialect) {
+TEST(GameScript, OtherGetsTheSinHeretic2Dialect) {
   const Paths demos = {"C:\\demos\\a.dm2"};
-  const std::string last = BuildGameScript(SinHeretic2, demos);
-  EXPECT_EQ(BuildGameScript(Other, demos), last);
-  EXPECT_EQ(BuildGameScript(-1, demos), last);
-  EXPECT_EQ(BuildGameScript(42, demos), last);
+  EXPECT_EQ(BuildGameScript(Other, demos), BuildGameScript(SinHeretic2, demos));
 }
 
 TEST(GameScript, OneHundredDemosCloseTheirRings) {
@@ -117,7 +119,7 @@ TEST(GameScript, DemomapNamesEndInLowercaseDm2) {
 
 TEST(GameScript, NoDialectEndsWithALineEnd) {
   for (const Paths& demos : {Paths{}, Paths{"c:\\a.dm2"}, Paths{"c:\\a.dm2", "c:\\b.dm2", "c:\\c.dm2"}}) {
-    for (int kind = Quake; kind <= SinHeretic2; ++kind) {
+    for (GameKind kind : {Quake, Quake2, Hl, Quake3, SinHeretic2, Q2pro}) {
       const std::string script = BuildGameScript(kind, demos);
       ASSERT_FALSE(script.empty());
       EXPECT_NE(script.back(), '\n') << "kind " << kind;

@@ -17,8 +17,11 @@ TEST(LaunchFile, WritesDirectoryLowercasedNameAndTheArgumentLineOfTheKind) {
        "c:\\games\\quake2\\\r\nquake2.exe\r\n+exec Scrnsave.cfg +set game ctf"},
       {"C:\\Quake\\GLQUAKE.EXE", "ctf", "C:\\Quake\\\r\nglquake.exe\r\n-game ctf +exec Scrnsave.cfg \r\n"},
       {"C:\\Quake\\winquake", "", "C:\\Quake\\\r\nwinquake\r\n+exec Scrnsave.cfg \r\n"},
-      {"c:\\hl\\hl.exe", "ctf", "c:\\hl\\\r\nhl.exe\r\n-toconsole +set game ctf +exec Scrnsave.cfg "},
-      {"c:\\hl\\HL.exe", "", "c:\\hl\\\r\nhl.exe\r\n-toconsole +set game  +exec Scrnsave.cfg "},
+      {"c:\\hl\\hl.exe", "ctf", "c:\\hl\\\r\nhl.exe\r\n-toconsole -game ctf +exec Scrnsave.cfg "},
+      {"c:\\hl\\HL.exe", "", "c:\\hl\\\r\nhl.exe\r\n-toconsole +exec Scrnsave.cfg "},
+      {"c:\\hl\\hl.exe", " ctf ", "c:\\hl\\\r\nhl.exe\r\n-toconsole -game ctf +exec Scrnsave.cfg "},
+      {"C:\\Quake\\glquake.exe", "  ", "C:\\Quake\\\r\nglquake.exe\r\n+exec Scrnsave.cfg \r\n"},
+      {"d:\\q2\\q2pro64.exe", "ctf", "d:\\q2\\\r\nq2pro64.exe\r\n+exec Scrnsave.cfg +set game ctf"},
       {"d:\\q3\\quake3.exe", "baseq3x", "d:\\q3\\\r\nquake3.exe\r\n+exec Scrnsave.cfg +set fs_game baseq3x"},
       {"d:\\q3\\ioquake3.x86_64.exe", "osp",
        "d:\\q3\\\r\nioquake3.x86_64.exe\r\n+exec Scrnsave.cfg +set fs_game osp"},
@@ -67,6 +70,16 @@ TEST(LaunchFile, ReadsBackWhatWasWrittenForEveryKind) {
   }
 }
 
+// A switch counts only in its place, so no mod reads as one.
+TEST(LaunchFile, EveryModWithoutABlankReadsBackForEveryExecutable) {
+  for (const KnownExecutable& known : KnownExecutables()) {
+    for (const char* mod : {"x-game", "the-game", "fs_game", "game", "-game", "+set", "-toconsole", "+exec"}) {
+      const std::string exePath = std::string("c:\\g\\") + known.name;
+      EXPECT_EQ(ReadLaunchFields(ToDiskText(BuildLaunchFileText(exePath, mod))).modDir, mod) << exePath;
+    }
+  }
+}
+
 TEST(LaunchFile, ModSurvivesRepeatedSaveAndReopen) {
   std::string exePath = "C:\\Quake\\glquake.exe";
   std::string mod = "ctf";
@@ -76,30 +89,39 @@ TEST(LaunchFile, ModSurvivesRepeatedSaveAndReopen) {
     mod = fields.modDir;
   }
   EXPECT_EQ(mod, "ctf");
-  EXPECT_EQ(BuildArgumentLine(FamilyOfExe("glquake.exe"), mod), "-game ctf +exec Scrnsave.cfg \n");
+  EXPECT_EQ(BuildArgumentLine(EngineOfExe("glquake.exe").Family(), mod), "-game ctf +exec Scrnsave.cfg \n");
 }
 
-TEST(LaunchFile, ReadingHealsBlanksThatPiledUpAroundTheMod) {
+// Earlier versions' lines, and blanks that piled up around the mod.
+TEST(LaunchFile, ReadsTheLinesEarlierVersionsWrote) {
   const struct {
+    const char* exeName;
     const char* line3;
     const char* mod;
   } rows[] = {
-      {"-game ctf    +exec Scrnsave.cfg ", "ctf"},
-      {"-game   ctf +exec Scrnsave.cfg ", "ctf"},
-      {"-toconsole +set game ctf   +exec Scrnsave.cfg ", "ctf"},
-      {"+exec Scrnsave.cfg +set game ctf  ", "ctf"},
-      // Quake III's mod as this version writes it, and as earlier ones did.
-      {"+exec Scrnsave.cfg +set fs_game osp", "osp"},
-      {"+exec Scrnsave.cfg +set game osp", "osp"},
-      {"+exec Scrnsave.cfg +set fs_game ", ""},
-      {"-game  +exec Scrnsave.cfg ", ""},
-      {"+exec Scrnsave.cfg ", ""},
-      {"", ""},
-      {"garbage without markers", ""},
-      {"+exec", ""},
-      {"game", ""},
+      {"glquake.exe", "-game ctf    +exec Scrnsave.cfg ", "ctf"},
+      {"glquake.exe", "-game   ctf +exec Scrnsave.cfg ", "ctf"},
+      {"glquake.exe", "-game  +exec Scrnsave.cfg ", ""},
+      {"hl.exe", "-toconsole +set game ctf   +exec Scrnsave.cfg ", "ctf"},
+      {"hl.exe", "-toconsole +set game  +exec Scrnsave.cfg ", ""},
+      {"hl.exe", "-toconsole +set game -game +exec Scrnsave.cfg ", "-game"},
+      {"quake2.exe", "+exec Scrnsave.cfg +set game ctf  ", "ctf"},
+      {"quake3.exe", "+exec Scrnsave.cfg +set fs_game osp", "osp"},
+      {"quake3.exe", "+exec Scrnsave.cfg +set game osp", "osp"},
+      {"quake3.exe", "+exec Scrnsave.cfg +set game fs_game", "fs_game"},
+      {"quake3.exe", "+exec Scrnsave.cfg +set fs_game ", ""},
+      // Names that were of no known game when the line was written.
+      {"winquake.exe", "+exec Scrnsave.cfg +set game ctf", "ctf"},
+      {"quakespasm.exe", "+exec Scrnsave.cfg +set game ctf", "ctf"},
+      {"quake2.exe", "+exec Scrnsave.cfg ", ""},
+      {"quake2.exe", "", ""},
+      {"quake2.exe", "garbage without markers", ""},
+      {"quake2.exe", "+exec", ""},
+      {"hl.exe", "game", ""},
   };
-  for (const auto& row : rows) EXPECT_EQ(ModFromArgumentLine(row.line3), row.mod) << row.line3;
+  for (const auto& row : rows) {
+    EXPECT_EQ(ModFromArgumentLine(row.line3, EngineOfExe(row.exeName).Family()), row.mod) << row.line3;
+  }
 }
 
 TEST(LaunchFile, ReadsFieldsFromShortAndOddFiles) {

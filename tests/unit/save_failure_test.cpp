@@ -280,7 +280,7 @@ TEST_P(SaveFailure, IsReportedWithItsFileAndKeepsTheEarlierFiles) {
   EXPECT_EQ(result.status, expected);
   EXPECT_EQ(result.ExitCode(), 1);
   EXPECT_EQ(result.path, FailingPath(scene, row.failing));
-  EXPECT_EQ(result.message.rfind(result.path + "\n", 0), 0u) << result.message;
+  EXPECT_EQ(result.message.rfind(DisplayPath(result.path) + "\n", 0), 0u) << result.message;
   EXPECT_EQ(result.message.find("does not let this account write") != std::string::npos, row.refused)
       << result.message;
   EXPECT_EQ(Snapshot(scene.next.launchFilePath), row.launchFile == After::Old ? oldLaunchFile : scene.NewLaunchFile());

@@ -57,7 +57,7 @@ TEST(SaveSequence, WritesAllThreeFilesForEveryGameWithAScript) {
       {"GLQuake.exe", "id1", quakeLine, startdemos},
       {"winquake", "id1", quakeLine, startdemos},
       {"quake2.exe", "baseq2", setGame, quake2Ring},
-      {"hl.exe", "valve", "-toconsole +set game ctf +exec Scrnsave.cfg ", "startdemos a.dm2 b b.dm2 \r\ndemos"},
+      {"hl.exe", "valve", "-toconsole -game ctf +exec Scrnsave.cfg ", "startdemos a.dm2 b b.dm2 \r\ndemos"},
       {"QUAKE3.EXE", "baseq3", setFsGame, quake3Ring},
       {"sin.exe", "base", setGame, sinRing},
       {"heretic2.exe", "base", setGame, sinRing},
@@ -66,6 +66,8 @@ TEST(SaveSequence, WritesAllThreeFilesForEveryGameWithAScript) {
       {"yquake2.exe", "baseq2", setGame, quake2Ring},
       {"ioquake3.x86_64.exe", "baseq3", setFsGame, quake3Ring},
       {"quake3e.x64.exe", "baseq3", setFsGame, quake3Ring},
+      {"q2pro.exe", "baseq2", setGame,
+       "alias demo0 \"set nextserver demo1; demo a.dm2\" \r\nalias demo1 \"set nextserver demo0; demo b b.dm2\" \r\ndemo0"},
   };
   for (const auto& row : rows) {
     TempDir dir;
@@ -114,7 +116,7 @@ TEST(SaveSequence, AMissingBaseDirectoryKeepsTheOldScriptAndSaysWhichDirectory) 
   EXPECT_EQ(result.status, SaveStatus::GameDirectoryIncorrect);
   EXPECT_EQ(result.ExitCode(), 1);
   EXPECT_EQ(result.path, folder + "/id1/");
-  EXPECT_EQ(result.message, folder + "/id1/\nGame Directory Incorrect");
+  EXPECT_EQ(result.message, DisplayPath(folder + "/id1/") + "\nGame Directory Incorrect");
   EXPECT_EQ(ReadBytes(dir / "q2scr.sc2"), folder + "\r\nglquake.exe\r\n+exec Scrnsave.cfg \r\n");
   EXPECT_EQ(ReadBytes(dir / "demos.sc2"), kTwoDemosDisk);
   EXPECT_EQ(ReadBytes(folder + "/Scrnsave.cfg"), "old script");
@@ -133,7 +135,7 @@ TEST(SaveSequence, AFileThatCannotBeWrittenChangesNoFile) {
   EXPECT_EQ(result.status, SaveStatus::WriteFailed);
   EXPECT_EQ(result.ExitCode(), 1);
   EXPECT_EQ(result.path, launchFails.launchFilePath);
-  EXPECT_EQ(result.message.rfind(launchFails.launchFilePath + "\n", 0), 0u) << result.message;
+  EXPECT_EQ(result.message.rfind(DisplayPath(launchFails.launchFilePath) + "\n", 0), 0u) << result.message;
   EXPECT_EQ(ReadBytes(dir / "demos.sc2"), "old demos");
   EXPECT_EQ(ReadBytes(folder + "/baseq2/Scrnsave.cfg"), "old script");
 

@@ -1,5 +1,5 @@
 // The Windows body of the file system edge (settings/file_system.h), built
-// into the settings library in place of settings/file_system_posix.cpp.
+// in place of file_system_posix.cpp.
 #include <direct.h>
 #include <io.h>
 #include <process.h>
@@ -48,6 +48,14 @@ bool MoveOver(const std::string& from, const std::string& to) {
 bool MakeDirectory(const std::string& path) {
   _mkdir(path.c_str());
   return platform::KindOf(path) == platform::PathKind::Directory;
+}
+
+bool FolderHoldsMatch(const std::string& folder, const std::string& pattern) {
+  WIN32_FIND_DATAA found;
+  const HANDLE search = FindFirstFileA((folder + "\\" + pattern).c_str(), &found);
+  if (search == INVALID_HANDLE_VALUE) return false;
+  FindClose(search);
+  return true;
 }
 
 bool ChangeDirectory(const std::string& path) { return _chdir(path.c_str()) == 0; }

@@ -1,0 +1,52 @@
+// The chosen game as its engine sees it: its folders, the mod, and where
+// it looks for a demo's name. The play note, the demo browser and the
+// mends all take their folders from here.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "settings/game_table.h"
+#include "settings/path_questions.h"
+
+namespace kavrin {
+
+struct ChosenGame {
+  const GameEngine* engine;
+  std::string exeDirectory;  // ends with a separator, or ""
+  // As the save stores it, trimmed; "" for none, and for the base folder
+  // itself, which the engine searches anyway.
+  std::string mod;
+  std::string appData;  // %APPDATA%; "" when unknown
+
+  const GameFamily& Family() const { return engine->Family(); }
+  // A folder beside the executable: C:\q\id1.
+  std::string Folder(const std::string& name) const { return exeDirectory + name; }
+};
+
+ChosenGame ChooseGame(const std::string& exePath, const std::string& modDir, const std::string& appData);
+
+// A folder the engine looks for demos in, and how the note names it.
+struct SearchFolder {
+  std::string path;   // C:\q2\ctf\demos
+  std::string label;  // ctf\demos, or %APPDATA%\Quake3\baseq3\demos
+};
+
+// The folders where the engine looks for a demo's name, the mod's before
+// the base folder's, each in the player's own folder first where the
+// engine keeps one. None for an unknown game.
+std::vector<SearchFolder> DemoSearchFolders(const ChosenGame& game);
+
+// Where a demo belongs for the engine to find it: the demo folder of the
+// mod when one is named, else of the base folder.
+std::string DemoHome(const ChosenGame& game);
+
+// The folder the demo browser opens in: the first search folder that
+// holds a demo of the engine's kind, else the first that exists; "" for
+// none, which leaves the choice to the system.
+std::string DemoBrowseFolder(const ChosenGame& game, const PathQuestions& disk);
+
+// The folder of the executable typed, if it exists; "" otherwise.
+std::string ExeBrowseFolder(const std::string& exePath, const PathQuestions& disk);
+
+}  // namespace kavrin

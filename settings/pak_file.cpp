@@ -1,0 +1,51 @@
+#include "settings/pak_file.h"
+
+#include <algorithm>
+
+namespace kavrin {
+namespace {
+
+constexpr uint32_t kEntryLength = 64;
+constexpr uint32_t kNameLength = 56;
+// The engines stop with an error on a pak of more files.
+constexpr uint32_t kMostFiles = 2048;
+
+uint32_t LittleEndian(const std::string& bytes, size_t at) {
+  uint32_t value = 0;
+  for (size_t i = 4; i-- > 0;) value = (value << 8) | static_cast<unsigned char>(bytes[at + i]);
+  return value;
+}
+
+}  // namespace
+
+std::optional<PakPlace> ReadPakHeader(const std::string& header) {
+  if (header.size() < kPakHeaderLength || header.compare(0, 4, "PACK") != 0) return std::nullopt;
+  const PakPlace place{LittleEndian(header, 4), LittleEndian(header, 8)};
+  if (place.length > kMostFiles * kEntryLength) return std::nullopt;
+  return place;
+}
+
+std::optional<PakPlace> FindInPakDirectory(const std::string& directory, const std::string& name) {
+  if (name.size() >= kNameLength) return std::nullopt;
+  for (size_t entry = 0; entry + kEntryLength <= directory.size(); entry += kEntryLength) {
+    const std::string stored = directory.substr(entry, kNameLength);
+    if (stored.compare(0, name.size(), name) == 0 && stored[name.size()] == '\0') {
+      return PakPlace{LittleEndian(directory, entry + kNameLength), LittleEndian(directory, entry + kNameLength + 4)};
+    }
+  }
+  return std::nullopt;
+}
+
+std::optional<std::string> ReadFromPak(const FileParts& pak, const std::string& name, uint32_t longest) {
+  const std::optional<std::string> header = pak.Read(0, kPakHeaderLength);
+  const std::optional<PakPlace> directory = header ? ReadPakHeader(*header) : std::nullopt;
+  if (!directory) return std::nullopt;
+  const std::optional<std::string> entries = pak.Read(directory->offset, directory->length);
+  // A directory cut short by the file's end is damage, not fewer files.
+  if (!entries || entries->size() != directory->length) return std::nullopt;
+  const std::optional<PakPlace> file = FindInPakDirectory(*entries, name);
+  if (!file) return std::nullopt;
+  return pak.Read(file->offset, std::min(file->length, longest));
+}
+
+}  // namespace kavrin
