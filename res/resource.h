@@ -21,6 +21,7 @@
 #define IDC_DEMO_COUNT 1008
 #define IDC_MOD_DIR 1009
 #define IDC_PLAY_NOTE 1010
+#define IDC_MEND 1011
 
 // Strings
 #define IDS_DESCRIPTION 1

@@ -1,7 +1,5 @@
 #include "settings/argument_line.h"
 
-#include <optional>
-
 #include "settings/exe_path.h"
 #include "settings/game_script.h"
 
@@ -12,26 +10,24 @@ namespace {
 // built at start-up in every mode.
 std::string ExecSwitch() { return std::string("+exec ") + kGameScriptName + " "; }
 
-// The mod of a line written with `modSwitch` in the family's place: right
-// after the head, before "+exec", or right after "+exec Scrnsave.cfg ".
-std::optional<std::string> ReadMod(const std::string& line, const GameFamily& family, const char* modSwitch) {
-  if (*modSwitch == '\0') return std::nullopt;
+// Whether the line was written with `modSwitch` in the family's place:
+// right after the head, before "+exec", or right after "+exec
+// Scrnsave.cfg "; if so, `mod` is what it names.
+bool ReadMod(const std::string& line, const GameFamily& family, const char* modSwitch, std::string& mod) {
   const std::string exec = ExecSwitch();
-  const std::string head = family.argumentsHead + (family.modBeforeExec ? std::string() : exec) + modSwitch;
-  if (line.compare(0, head.size(), head) != 0) return std::nullopt;
-  std::string mod = line.substr(head.size());
-  if (family.modBeforeExec) {
-    // A mod holds no blank, so the first "+exec Scrnsave.cfg" ends it.
-    const size_t end = mod.find(exec.substr(0, exec.size() - 1));
-    if (end == std::string::npos) return std::nullopt;
-    mod.resize(end);
-  }
-  return TrimBlanks(mod);
+  std::string head = family.argumentsHead;
+  if (!family.modBeforeExec) head += exec;
+  head += modSwitch;
+  if (*modSwitch == '\0' || line.compare(0, head.size(), head) != 0) return false;
+  // A mod holds no blank, so the first "+exec Scrnsave.cfg" ends it.
+  const size_t end = family.modBeforeExec ? line.find(exec.c_str(), head.size(), exec.size() - 1) : line.size();
+  if (end == std::string::npos) return false;
+  mod = TrimBlanks(line.substr(head.size(), end - head.size()));
+  return true;
 }
 
-std::optional<std::string> ReadFamilyMod(const std::string& line, const GameFamily& family) {
-  if (auto mod = ReadMod(line, family, family.modSwitch)) return mod;
-  return ReadMod(line, family, family.earlierModSwitch);
+bool ReadFamilyMod(const std::string& line, const GameFamily& family, std::string& mod) {
+  return ReadMod(line, family, family.modSwitch, mod) || ReadMod(line, family, family.earlierModSwitch, mod);
 }
 
 }  // namespace
@@ -39,18 +35,20 @@ std::optional<std::string> ReadFamilyMod(const std::string& line, const GameFami
 std::string BuildArgumentLine(const GameFamily& family, const std::string& modDir) {
   // The engines split the line at blanks, so the mod goes in without them.
   // Without a mod, Quake's "-game" would take "+exec" as the mod's name.
-  const std::string trimmed = TrimBlanks(modDir);
-  const std::string mod = trimmed.empty() ? std::string() : family.modSwitch + trimmed;
+  const std::string mod = TrimBlanks(modDir);
   std::string line = family.argumentsHead;
-  line += family.modBeforeExec ? (mod.empty() ? mod : mod + " ") + ExecSwitch() : ExecSwitch() + mod;
+  if (!family.modBeforeExec) line += ExecSwitch();
+  if (!mod.empty()) line.append(family.modSwitch).append(mod).append(family.modBeforeExec ? " " : "");
+  if (family.modBeforeExec) line += ExecSwitch();
   if (family.lineEnd) line += "\n";
   return line;
 }
 
 std::string ModFromArgumentLine(const std::string& argumentLine, const GameFamily& family) {
-  if (auto mod = ReadFamilyMod(argumentLine, family)) return *mod;
+  std::string mod;
+  if (ReadFamilyMod(argumentLine, family, mod)) return mod;
   for (const GameFamily& other : GameFamilies()) {
-    if (auto mod = ReadFamilyMod(argumentLine, other)) return *mod;
+    if (ReadFamilyMod(argumentLine, other, mod)) return mod;
   }
   return std::string();
 }

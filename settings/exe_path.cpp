@@ -21,9 +21,8 @@ std::string LowerCase(std::string text) {
 }
 
 std::string JoinPath(const std::string& folder, const std::string& name) {
-  if (name.empty() || folder.empty() || folder.back() == '\\' || folder.back() == '/') return folder + name;
-  const bool slashes = folder.find('/') != std::string::npos && folder.find('\\') == std::string::npos;
-  return folder + (slashes ? '/' : '\\') + name;
+  if (name.empty() || folder.empty() || folder.back() == '\\') return folder + name;
+  return folder + '\\' + name;
 }
 
 std::string DisplayPath(const std::string& path) {

@@ -19,9 +19,8 @@ std::string ExeName(const std::string& path);
 // ASCII-only lowercasing, so double-byte characters are left intact.
 std::string LowerCase(std::string text);
 
-// `name` inside `folder`, with a separator between them unless the folder
-// ends with one or either is "": a forward slash in a path written with those
-// (as on POSIX), else a backslash.
+// `name` inside `folder`, with a backslash between them unless the folder
+// ends with one or either is "".
 std::string JoinPath(const std::string& folder, const std::string& name);
 
 // The path as a Windows user writes it, to paste into Explorer: forward

@@ -134,6 +134,38 @@ bool ReplaceFileContent(const std::string& path, const std::string& bytes) {
   return false;
 }
 
+// Copies `from` into a new file `to` in pieces, so a demo of any size
+// needs little memory.
+WriteFault CopyBytes(const std::string& from, const std::string& to) {
+  std::FILE* source = std::fopen(from.c_str(), "rb");
+  if (source == nullptr) return WriteFault::Other;
+  std::FILE* copy = std::fopen(to.c_str(), "wb");
+  const WriteFault refused = copy == nullptr ? FaultOfFailedOpen(to) : WriteFault::Other;
+  bool copied = copy != nullptr;
+  char chunk[16384];
+  size_t got;
+  while (copied && (got = std::fread(chunk, 1, sizeof chunk, source)) > 0) {
+    copied = std::fwrite(chunk, 1, got, copy) == got;
+  }
+  copied = copied && std::ferror(source) == 0;
+  std::fclose(source);
+  if (copy != nullptr && std::fclose(copy) != 0) copied = false;
+  return copied ? WriteFault::None : refused;
+}
+
+WriteFault MakeFolder(const std::string& path) {
+  if (MakeDirectory(path)) return WriteFault::None;
+  return platform::AccessWasDenied() ? WriteFault::AccessDenied : WriteFault::Other;
+}
+
+WriteFault CopyFileContent(const std::string& from, const std::string& to) {
+  const std::string staged = StagedPath(to);
+  WriteFault fault = CopyBytes(from, staged);
+  if (fault == WriteFault::None && !platform::MoveOver(staged, to)) fault = WriteFault::Other;
+  if (fault != WriteFault::None) std::remove(staged.c_str());
+  return fault;
+}
+
 bool EnsureFileExists(const std::string& path) {
   if (ReadFileBytes(path)) return true;
   // Append mode creates a missing file and never truncates one that exists.

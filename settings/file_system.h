@@ -14,6 +14,11 @@ enum class WriteFault {
   Other,         // a directory in the way, a missing folder, a full disk...
 };
 
+// What the user is told of AccessDenied, and what to do.
+inline constexpr char kAccessDeniedAdvice[] =
+    "Windows does not let this account write in that folder. Choose a game folder this account may write to, "
+    "or run the configuration as administrator.";
+
 // The whole file as bytes; nullopt when it cannot be opened or read. A
 // missing file is read from its backup, if a replace was cut short there.
 std::optional<std::string> ReadFileBytes(const std::string& path);
@@ -73,6 +78,14 @@ bool EnsureFileExists(const std::string& path);
 
 // Creates one folder; true when it exists afterwards.
 bool MakeDirectory(const std::string& path);
+
+// Creates one folder, and says why it could not.
+WriteFault MakeFolder(const std::string& path);
+
+// Copies the file `from` to `to` through a temporary file beside `to`, so
+// `to` never holds part of it; `from` is only read. On failure leaves
+// nothing behind and says why.
+WriteFault CopyFileContent(const std::string& from, const std::string& to);
 
 // Changes the process's working directory; false when it cannot be entered.
 bool ChangeDirectory(const std::string& path);

@@ -28,4 +28,5 @@ bool SyncToDisk(std::FILE* file);
 // the system can.
 bool MoveOver(const std::string& from, const std::string& to);
 
+
 }  // namespace kavrin::platform

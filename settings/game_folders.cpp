@@ -5,25 +5,32 @@
 namespace kavrin {
 
 ChosenGame ChooseGame(const std::string& exePath, const std::string& modDir, const std::string& appData) {
-  ChosenGame game{&EngineOfExe(ExeName(exePath)), ExeDirectory(exePath), TrimBlanks(modDir), appData};
-  if (LowerCase(game.mod) == LowerCase(game.Family().baseFolder)) game.mod.clear();
+  const std::string exeName = ExeName(exePath);
+  ChosenGame game{&EngineOfExe(exeName), exeName, ExeDirectory(exePath), TrimBlanks(modDir), appData};
+  if (LowerCase(game.mod) == game.Family().baseFolder) game.mod.clear();
   return game;
 }
 
-std::vector<SearchFolder> DemoSearchFolders(const ChosenGame& game) {
+std::vector<std::string> DemoSearchFolders(const ChosenGame& game) {
   const GameFamily& family = game.Family();
-  std::vector<SearchFolder> folders;
+  std::vector<std::string> folders;
   if (!HasGameScript(family)) return folders;
+  const std::string userRoot = JoinPath(game.appData, game.engine->userFolder);
   for (const std::string& folder : {game.mod, std::string(family.baseFolder)}) {
     if (folder.empty()) continue;
-    const std::string label = JoinPath(folder, family.demoFolder);
-    if (*game.engine->userFolder && !game.appData.empty()) {
-      const std::string user = JoinPath("%APPDATA%", game.engine->userFolder);
-      folders.push_back({JoinPath(JoinPath(game.appData, game.engine->userFolder), label), JoinPath(user, label)});
-    }
-    folders.push_back({game.Folder(label), label});
+    const std::string below = JoinPath(folder, family.demoFolder);
+    if (*game.engine->userFolder && !game.appData.empty()) folders.push_back(JoinPath(userRoot, below));
+    folders.push_back(game.Folder(below));
   }
   return folders;
+}
+
+std::string FolderLabel(const ChosenGame& game, const std::string& folder) {
+  const std::string& appData = game.appData;
+  if (!appData.empty() && folder.compare(0, appData.size(), appData) == 0) {
+    return std::string("%APPDATA%").append(folder, appData.size());
+  }
+  return folder.substr(game.exeDirectory.size());
 }
 
 std::string DemoHome(const ChosenGame& game) {
@@ -33,9 +40,9 @@ std::string DemoHome(const ChosenGame& game) {
 
 std::string DemoBrowseFolder(const ChosenGame& game, const PathQuestions& disk) {
   std::string existing;
-  for (const SearchFolder& folder : DemoSearchFolders(game)) {
-    if (disk.HoldsMatch(folder.path, game.engine->demoFiles)) return folder.path;
-    if (existing.empty() && disk.Exists(folder.path)) existing = folder.path;
+  for (const std::string& folder : DemoSearchFolders(game)) {
+    if (disk.HoldsMatch(folder, DemoFilePattern(*game.engine))) return folder;
+    if (existing.empty() && disk.Exists(folder)) existing = folder;
   }
   return existing;
 }

@@ -13,6 +13,7 @@ namespace kavrin {
 
 struct ChosenGame {
   const GameEngine* engine;
+  std::string exeName;       // as typed
   std::string exeDirectory;  // ends with a separator, or ""
   // As the save stores it, trimmed; "" for none, and for the base folder
   // itself, which the engine searches anyway.
@@ -26,16 +27,14 @@ struct ChosenGame {
 
 ChosenGame ChooseGame(const std::string& exePath, const std::string& modDir, const std::string& appData);
 
-// A folder the engine looks for demos in, and how the note names it.
-struct SearchFolder {
-  std::string path;   // C:\q2\ctf\demos
-  std::string label;  // ctf\demos, or %APPDATA%\Quake3\baseq3\demos
-};
-
 // The folders where the engine looks for a demo's name, the mod's before
 // the base folder's, each in the player's own folder first where the
 // engine keeps one. None for an unknown game.
-std::vector<SearchFolder> DemoSearchFolders(const ChosenGame& game);
+std::vector<std::string> DemoSearchFolders(const ChosenGame& game);
+
+// A folder as the note names it: below the game's folder (ctf\demos), or
+// below %APPDATA%.
+std::string FolderLabel(const ChosenGame& game, const std::string& folder);
 
 // Where a demo belongs for the engine to find it: the demo folder of the
 // mod when one is named, else of the base folder.

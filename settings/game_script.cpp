@@ -28,45 +28,39 @@ std::string DemomapName(const std::string& path) {
 }
 
 // Entries 0 to N - 1 play the demos in order; the last leads back to 0.
-std::string DemomapRing(const Demos& demos) {
+// Each is a copy of `entry`, in which {i} is the entry's number, {n} the
+// demo's name as `name` gives it and {s} the number of the entry after it.
+std::string Ring(const Demos& demos, const char* entry, std::string (*name)(const std::string&)) {
   std::string text;
   for (size_t i = 0; i < demos.size(); ++i) {
-    text += "alias demo" + std::to_string(i) + " \"demomap " + DemomapName(demos[i]) + "; set nextserver demo" +
-            std::to_string(RingSuccessor(i, demos.size())) + "\" \n";
+    for (const char* c = entry; *c != '\0'; ++c) {
+      if (*c != '{') {
+        text += *c;
+        continue;
+      }
+      text += c[1] == 'n' ? name(demos[i]) : std::to_string(c[1] == 'i' ? i : RingSuccessor(i, demos.size()));
+      c += 2;
+    }
   }
   return text;
 }
 
-// As DemomapRing, on "demo": each entry names the next before its demo
-// starts, and the engine runs that name when the demo ends.
-std::string DemoRing(const Demos& demos) {
-  std::string text;
-  for (size_t i = 0; i < demos.size(); ++i) {
-    text += "alias demo" + std::to_string(i) + " \"set nextserver demo" +
-            std::to_string(RingSuccessor(i, demos.size())) + "; demo " + DemoName(demos[i]) + "\" \n";
-  }
-  return text;
-}
-
-std::string Quake3Script(const Demos& demos) {
-  std::string text;
-  for (size_t i = 0; i < demos.size(); ++i) {
-    text += "set d" + std::to_string(i) + " \"demo " + DemoName(demos[i]) + "; set nextdemo vstr d" +
-            std::to_string(RingSuccessor(i, demos.size())) + "\" \n";
-  }
-  return text + "vstr d0";
-}
+const char kDemomapEntry[] = "alias demo{i} \"demomap {n}; set nextserver demo{s}\" \n";
+// On "demo": each entry names the next before its demo starts, and the
+// engine runs that name when the demo ends.
+const char kDemoEntry[] = "alias demo{i} \"set nextserver demo{s}; demo {n}\" \n";
+const char kQuake3Entry[] = "set d{i} \"demo {n}; set nextdemo vstr d{s}\" \n";
 
 }  // namespace
 
 std::string BuildGameScript(GameKind kind, const std::vector<std::string>& demos) {
   switch (kind) {
     case Quake: return StartDemos(demos);
-    case Quake2: return DemomapRing(demos) + "demo0";
+    case Quake2: return Ring(demos, kDemomapEntry, DemomapName) + "demo0";
     case Hl: return StartDemos(demos) + "\ndemos";
-    case Quake3: return Quake3Script(demos);
-    case Q2pro: return DemoRing(demos) + "demo0";
-    default: return DemomapRing(demos) + "\ndemo0";
+    case Quake3: return Ring(demos, kQuake3Entry, DemoName) + "vstr d0";
+    case Q2pro: return Ring(demos, kDemoEntry, DemoName) + "demo0";
+    default: return Ring(demos, kDemomapEntry, DemomapName) + "\ndemo0";
   }
 }
 

@@ -54,17 +54,12 @@ constexpr GameFamily kFamilies[] = {
 enum EngineIndex : unsigned char {
   kIdQuake,
   kQuakeSpasm,
-  kVkQuake,
-  kIronwail,
   kDarkPlaces,
-  kIdQuake2,
-  kYamagiQuake2,
-  kKmQuake2,
+  kQuake2,
   kQ2pro,
   kHalfLife,
-  kIdQuake3,
+  kQuake3,
   kIoQuake3,
-  kQuake3e,
   kSin,
   kHeretic2,
   kUnknownEngine,
@@ -78,45 +73,33 @@ constexpr GameEngine kEngines[] = {
     // MAX_DEMONAME 16; host_cmd.c Host_Startdemos_f keeps
     // sizeof(cls.demos[0])-1 characters; common.c COM_Parse makes each of
     // {})(': a word of its own.
-    {.family = kQuakeFamily,
-     .title = "Quake",
-     .demoFiles = "*.dem",
+    {.title = "Quake",
+     .demoFiles = "Quake demos (*.dem)|*.dem",
+     .splitChars = "{}()':",
+     .family = kQuakeFamily,
      .maxDemos = 8,
-     .maxNameLength = 15,
-     .splitChars = "{}()':"},
+     .maxNameLength = 15},
     // sezero/quakespasm: Quake/client.h:90-91 @017c3d74 (8, 16); host_cmd.c
     // @00530bda q_strlcpy(..., sizeof(cls.demos[0])); common.c @71d7d02e
     // COM_Parse splits at {})(' (a ':' only at a word's start).
-    {.family = kQuakeFamily,
-     .title = "Quake",
-     .demoFiles = "*.dem",
-     .maxDemos = 8,
-     .maxNameLength = 15,
-     .splitChars = "{}()'"},
     // Novum/vkQuake: Quake/client.h:94-95 @009c9590; host_cmd.c and
     // common.c @0059b930 as QuakeSpasm's.
-    {.family = kQuakeFamily,
-     .title = "Quake",
-     .demoFiles = "*.dem",
-     .maxDemos = 8,
-     .maxNameLength = 15,
-     .splitChars = "{}()'"},
     // andrei-drexler/ironwail: Quake/client.h:93-94 @3bcc2dcc; host_cmd.c
     // @0c69c8f8 and COM_ParseEx in common.c @096c3d95 as QuakeSpasm's.
-    {.family = kQuakeFamily,
-     .title = "Quake",
-     .demoFiles = "*.dem",
+    {.title = "Quake",
+     .demoFiles = "Quake demos (*.dem)|*.dem",
+     .splitChars = "{}()'",
+     .family = kQuakeFamily,
      .maxDemos = 8,
-     .maxNameLength = 15,
-     .splitChars = "{}()'"},
+     .maxNameLength = 15},
     // DarkPlacesEngine/DarkPlaces qdefs.h:108-109 @0d8958d7 MAX_DEMOS 8,
     // MAX_DEMONAME 16; xonotic/darkplaces cl_demo.c @179f15c1
     // CL_Startdemos_f dp_strlcpy(..., sizeof(cls.demos[i-1])); common.c
     // @00963fa2 COM_ParseToken_Console splits at white space only; fs.c
     // @01b61745 "unpacked files have the priority over packed files".
-    {.family = kQuakeFamily,
-     .title = "Quake",
-     .demoFiles = "*.dem",
+    {.title = "Quake",
+     .demoFiles = "Quake demos (*.dem)|*.dem",
+     .family = kQuakeFamily,
      .maxDemos = 8,
      .maxNameLength = 15,
      .looseFilesFirst = true},
@@ -126,36 +109,20 @@ constexpr GameEngine kEngines[] = {
     // next map) and takes it for a demo only if it ends in ".dm2" (line
     // 442, strcmp); qcommon/cmd.c:562-576 Cmd_MacroExpandString replaces
     // a "$" and what follows (SV_Map would cut there too, lines 422-426).
-    {.family = kQuake2Family,
-     .title = "Quake II",
-     .demoFiles = "*.dm2",
-     .nameRule = DemoNameRule::Dm2,
-     .maxNameLength = 63,
-     .splitChars = "$",
-     .cutChars = "+"},
-    // yquake2/yquake2 @01ae3cb7: src/server/sv_init.c SV_Map as id's
-    // (strcpy into level[MAX_QPATH], "+", "$", ".dm2");
+    // yquake2/yquake2 @01ae3cb7: src/server/sv_init.c SV_Map as id's;
     // src/common/header/shared.h:135 MAX_QPATH 64; cmdparser.c @00bf0165
-    // expands "$" as id's.
-    {.family = kQuake2Family,
-     .title = "Quake II",
-     .demoFiles = "*.dm2",
-     .nameRule = DemoNameRule::Dm2,
-     .maxNameLength = 63,
+    // expands "$" as id's. KMQuake2's own files are stored only in the
+    // fork m-x-d/KMQuake2: server/sv_init.c @0e90e17b SV_Map
+    // Q_strncpyz(level, ..., sizeof(level)) cuts a longer name, which then
+    // no longer ends in ".dm2"; "+" and "$" as id's; game/q_shared.h
+    // @023a73da MAX_QPATH 64.
+    {.title = "Quake II",
+     .demoFiles = "Quake II demos (*.dm2)|*.dm2",
      .splitChars = "$",
-     .cutChars = "+"},
-    // The project's own files are stored only in the fork m-x-d/KMQuake2:
-    // server/sv_init.c @0e90e17b SV_Map Q_strncpyz(level, ...,
-    // sizeof(level)) cuts a longer name, which then no longer ends in
-    // ".dm2"; the "+" and "$" cuts as id's; game/q_shared.h @023a73da
-    // MAX_QPATH 64.
-    {.family = kQuake2Family,
-     .title = "Quake II",
-     .demoFiles = "*.dm2",
+     .cutChars = "+",
+     .family = kQuake2Family,
      .nameRule = DemoNameRule::Dm2,
-     .maxNameLength = 63,
-     .splitChars = "$",
-     .cutChars = "+"},
+     .maxNameLength = 63},
     // skullernet/q2pro: src/client/demo.c @02d534df finish_demo runs the
     // "nextserver" cvar at a demo's end while cl_demowait is 0, and the
     // demo command looks in "demos/" of every search path for the name,
@@ -163,34 +130,41 @@ constexpr GameEngine kEngines[] = {
     // Some builds refuse demomap (src/server/commands.c @258114bf
     // "command is no longer supported"), hence a dialect of its own.
     // common/cmd.c @26b9feb0 splits at white space and expands "$".
-    {.family = kQ2proFamily,
-     .title = "Quake II",
-     .demoFiles = "*.dm2",
-     .nameRule = DemoNameRule::Dm2OrGz,
-     .splitChars = "$"},
+    {.title = "Quake II",
+     .demoFiles = "Quake II demos (*.dm2)|*.dm2",
+     .splitChars = "$",
+     .family = kQ2proFamily,
+     .nameRule = DemoNameRule::Dm2OrGz},
     // The engine's source is not published; dreamstalker/rehlds rebuilds
     // it: rehlds/engine/client.h:54 @0399c02f MAX_DEMOS 32; host_cmd.cpp
     // @05226719 Host_Startdemos_f Q_strncpy(..., 15); common.cpp @468efba6
     // COM_Parse splits at {})(', and ':' (around line 1612).
-    {.family = kHlFamily,
-     .title = "Half-Life",
-     .demoFiles = "*.dem",
+    {.title = "Half-Life",
+     .demoFiles = "Half-Life demos (*.dem)|*.dem",
+     .splitChars = "{}()',:",
+     .family = kHlFamily,
      .maxDemos = 32,
-     .maxNameLength = 15,
-     .splitChars = "{}()',:"},
-    {.family = kQuake3Family, .title = "Quake III", .demoFiles = "*.dm_*", .nameRule = DemoNameRule::DmNumber},
-    // ioquake3 also reads the player's own folder below %APPDATA%.
-    {.family = kQuake3Family,
-     .title = "Quake III",
-     .userFolder = "Quake3",
-     .demoFiles = "*.dm_*",
+     .maxNameLength = 15},
+    // id's Quake III and Quake3e: no limit on the demos or their names
+    // that a list of 100 names of 100 characters reaches.
+    {.title = "Quake III",
+     .demoFiles = "Quake III demos (*.dm_*)|*.dm_*",
+     .family = kQuake3Family,
      .nameRule = DemoNameRule::DmNumber},
-    {.family = kQuake3Family, .title = "Quake III", .demoFiles = "*.dm_*", .nameRule = DemoNameRule::DmNumber},
+    // ioquake3 also reads the player's own folder below %APPDATA%.
+    {.title = "Quake III",
+     .userFolder = "Quake3",
+     .demoFiles = "Quake III demos (*.dm_*)|*.dm_*",
+     .family = kQuake3Family,
+     .nameRule = DemoNameRule::DmNumber},
     // Only the game code is published, not the engine: today's values.
-    {.family = kSinHeretic2Family, .title = "SiN", .demoFiles = "*.dm2", .nameRule = DemoNameRule::Dm2},
+    {.title = "SiN",
+     .demoFiles = "SiN demos (*.dm2)|*.dm2",
+     .family = kSinHeretic2Family,
+     .nameRule = DemoNameRule::Dm2},
     // Its engine's source is not published; a reconstruction of it records
     // ".hd2" demos, so Kavrin does not judge the names.
-    {.family = kSinHeretic2Family, .title = "Heretic II", .demoFiles = "*.hd2"},
+    {.title = "Heretic II", .demoFiles = "Heretic II demos (*.hd2)|*.hd2", .family = kSinHeretic2Family},
     {.family = kOtherFamily},
 };
 
@@ -200,24 +174,24 @@ constexpr KnownExecutable kExecutables[] = {
     {"winquake", kIdQuake},
     {"winquake.exe", kIdQuake},
     {"glquake.exe", kIdQuake},
-    {"quake2.exe", kIdQuake2},
+    {"quake2.exe", kQuake2},
     {"hl.exe", kHalfLife},
-    {"quake3.exe", kIdQuake3},
+    {"quake3.exe", kQuake3},
     {"sin.exe", kSin},
     {"heretic2.exe", kHeretic2},
     // Today's source ports.
     {"quakespasm.exe", kQuakeSpasm},
-    {"vkquake.exe", kVkQuake},
-    {"ironwail.exe", kIronwail},
+    {"vkquake.exe", kQuakeSpasm},
+    {"ironwail.exe", kQuakeSpasm},
     {"darkplaces.exe", kDarkPlaces},
     {"darkplaces-sdl.exe", kDarkPlaces},
-    {"yquake2.exe", kYamagiQuake2},
-    {"kmquake2.exe", kKmQuake2},
+    {"yquake2.exe", kQuake2},
+    {"kmquake2.exe", kQuake2},
     {"ioquake3.exe", kIoQuake3},
     {"ioquake3.x86.exe", kIoQuake3},
     {"ioquake3.x86_64.exe", kIoQuake3},
-    {"quake3e.exe", kQuake3e},
-    {"quake3e.x64.exe", kQuake3e},
+    {"quake3e.exe", kQuake3},
+    {"quake3e.x64.exe", kQuake3},
     // skullernet/q2pro .ci/nightly.sh @287ef460, lines 61 and 98-99.
     {"q2pro.exe", kQ2pro},
     {"q2pro64.exe", kQ2pro},
@@ -226,6 +200,13 @@ constexpr KnownExecutable kExecutables[] = {
 }  // namespace
 
 const GameFamily& GameEngine::Family() const { return kFamilies[family]; }
+
+const char* DemoFilePattern(const GameEngine& engine) {
+  const char* pattern = engine.demoFiles;
+  while (*pattern != '\0' && *pattern++ != '|') {
+  }
+  return pattern;
+}
 
 const GameEngine& EngineOfExe(const std::string& exeName) {
   const std::string lowerName = LowerCase(exeName);

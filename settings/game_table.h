@@ -43,21 +43,23 @@ enum class DemoNameRule : unsigned char {
   DmNumber,  // ends in ".dm_" and the protocol's digits, e.g. ".dm_68"
 };
 
-// What one engine imposes on the demos it plays. Limits of 0 are unknown
-// or absent.
+// What one engine imposes on the demos it plays; engines that impose the
+// same share a row. Limits of 0 are unknown or absent.
 struct GameEngine {
-  unsigned char family;           // its index in GameFamilies()
-  const char* title = "";         // as the player knows the game; "" for an unknown one
-  const char* userFolder = "";    // also searched: %APPDATA%\<userFolder>\<base or mod>
-  const char* demoFiles = "";     // the pattern of its demo files, "*.dem"
-  DemoNameRule nameRule = DemoNameRule::Any;
-  unsigned char maxDemos = 0;       // the demo list keeps no more
-  unsigned char maxNameLength = 0;  // the longest name it plays
+  const char* title = "";       // as the player knows the game; "" for an unknown one
+  const char* userFolder = "";  // also searched: %APPDATA%\<userFolder>\<base or mod>
+  // Its demo files as the demo browser offers them: a description, "|"
+  // and the pattern, "Quake demos (*.dem)|*.dem".
+  const char* demoFiles = "";
   // The characters at which its console splits a name into words, besides
   // the blank, ";" and the quote, which split it in every engine.
   const char* splitChars = "";
   // The characters at which its demo command cuts a name short.
   const char* cutChars = "";
+  unsigned char family = 0;  // its index in GameFamilies()
+  DemoNameRule nameRule = DemoNameRule::Any;
+  unsigned char maxDemos = 0;       // the demo list keeps no more
+  unsigned char maxNameLength = 0;  // the longest name it plays
   // Its file system searches a folder's loose files before the folder's
   // pak files; the others search the pak files first.
   bool looseFilesFirst = false;
@@ -68,6 +70,9 @@ struct GameEngine {
 // The engine of an executable name, compared after lowercasing, whole;
 // the unknown engine of the Other family for a name the table lacks.
 const GameEngine& EngineOfExe(const std::string& exeName);
+
+// The pattern of the engine's demo files, "*.dem"; "" for none.
+const char* DemoFilePattern(const GameEngine& engine);
 
 // Whether a script is written for the family (every one but Other).
 bool HasGameScript(const GameFamily& family);
@@ -86,7 +91,7 @@ std::string GameScriptPath(const std::string& exeDirectory, const GameFamily& fa
 // its engine. The rows hold indices rather than pointers to each other,
 // which would each cost the program a relocation.
 struct KnownExecutable {
-  char name[24];         // lowercase
+  char name[20];         // lowercase
   unsigned char engine;  // its index in GameEngines()
 };
 template <typename Row>

@@ -5,6 +5,7 @@
 namespace kavrin {
 namespace {
 
+constexpr uint32_t kHeaderLength = 12;
 constexpr uint32_t kEntryLength = 64;
 constexpr uint32_t kNameLength = 56;
 // The engines stop with an error on a pak of more files.
@@ -19,7 +20,7 @@ uint32_t LittleEndian(const std::string& bytes, size_t at) {
 }  // namespace
 
 std::optional<PakPlace> ReadPakHeader(const std::string& header) {
-  if (header.size() < kPakHeaderLength || header.compare(0, 4, "PACK") != 0) return std::nullopt;
+  if (header.size() < kHeaderLength || header.compare(0, 4, "PACK") != 0) return std::nullopt;
   const PakPlace place{LittleEndian(header, 4), LittleEndian(header, 8)};
   if (place.length > kMostFiles * kEntryLength) return std::nullopt;
   return place;
@@ -36,16 +37,17 @@ std::optional<PakPlace> FindInPakDirectory(const std::string& directory, const s
   return std::nullopt;
 }
 
-std::optional<std::string> ReadFromPak(const FileParts& pak, const std::string& name, uint32_t longest) {
-  const std::optional<std::string> header = pak.Read(0, kPakHeaderLength);
+std::optional<std::string> ReadFromPak(const PathQuestions& disk, const std::string& path, const std::string& name,
+                                       uint32_t longest) {
+  const std::optional<std::string> header = disk.ReadPart(path, 0, kHeaderLength);
   const std::optional<PakPlace> directory = header ? ReadPakHeader(*header) : std::nullopt;
   if (!directory) return std::nullopt;
-  const std::optional<std::string> entries = pak.Read(directory->offset, directory->length);
+  const std::optional<std::string> entries = disk.ReadPart(path, directory->offset, directory->length);
   // A directory cut short by the file's end is damage, not fewer files.
   if (!entries || entries->size() != directory->length) return std::nullopt;
   const std::optional<PakPlace> file = FindInPakDirectory(*entries, name);
   if (!file) return std::nullopt;
-  return pak.Read(file->offset, std::min(file->length, longest));
+  return disk.ReadPart(path, file->offset, std::min(file->length, longest));
 }
 
 }  // namespace kavrin

@@ -6,35 +6,29 @@
 #include <optional>
 #include <string>
 
+#include "settings/path_questions.h"
+
 namespace kavrin {
 
-// Where the directory of a pak lies, from its first 12 bytes: "PACK",
-// then the directory's offset and length, little-endian. nullopt for
-// bytes that are no pak header, or a directory the engine would refuse
-// (more than 2048 files).
+// Where a part of a pak lies.
 struct PakPlace {
   uint32_t offset;
   uint32_t length;
 };
-constexpr uint32_t kPakHeaderLength = 12;
+
+// Where the directory lies, from a pak's first 12 bytes: "PACK", then the
+// directory's offset and length, little-endian. nullopt for bytes that are
+// no pak header, or a directory the engine would refuse (over 2048 files).
 std::optional<PakPlace> ReadPakHeader(const std::string& header);
 
-// The place of the file `name` in a pak's directory: 64-byte entries of a
-// 56-byte name, NUL-padded, then the file's offset and length. The name
-// is compared as the engine compares it, exactly. nullopt when it is not
-// there.
+// Where the file `name` lies, from a pak's directory: 64-byte entries of a
+// 56-byte name, NUL-padded, then the file's offset and length. The name is
+// compared as the engine compares it, exactly. nullopt when it is absent.
 std::optional<PakPlace> FindInPakDirectory(const std::string& directory, const std::string& name);
 
-// Reads parts of one file: at most `length` bytes from `offset`, fewer at
-// its end; nullopt when it cannot be read.
-class FileParts {
- public:
-  virtual ~FileParts() = default;
-  virtual std::optional<std::string> Read(uint32_t offset, uint32_t length) const = 0;
-};
-
-// The bytes of `name` inside the pak, at most `longest` of them; nullopt
-// when the pak is damaged or does not hold it.
-std::optional<std::string> ReadFromPak(const FileParts& pak, const std::string& name, uint32_t longest);
+// The bytes of `name` inside the pak file `path`, at most `longest` of
+// them; nullopt when the pak is damaged or does not hold it.
+std::optional<std::string> ReadFromPak(const PathQuestions& disk, const std::string& path, const std::string& name,
+                                       uint32_t longest);
 
 }  // namespace kavrin

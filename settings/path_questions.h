@@ -1,5 +1,5 @@
-// What the play check and the mends ask of the disk: the file system, or a
-// test's fake.
+// What the play check and the mends ask of the disk: the dialog's own
+// questions of the file system (ui/dialog_disk.h), or a test's fake.
 #pragma once
 
 #include <cstdint>
@@ -22,16 +22,6 @@ class PathQuestions {
   virtual std::optional<std::string> ReadPart(const std::string& path, uint32_t offset, uint32_t length) const = 0;
   // Whether two files can be read and hold the same bytes.
   virtual bool SameBytes(const std::string& a, const std::string& b) const = 0;
-};
-
-// The answers of the file system itself.
-class FileSystemQuestions : public PathQuestions {
- public:
-  bool Exists(const std::string& path) const override;
-  bool CanEnter(const std::string& path) const override;
-  bool HoldsMatch(const std::string& folder, const std::string& pattern) const override;
-  std::optional<std::string> ReadPart(const std::string& path, uint32_t offset, uint32_t length) const override;
-  bool SameBytes(const std::string& a, const std::string& b) const override;
 };
 
 }  // namespace kavrin

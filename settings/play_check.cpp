@@ -5,8 +5,18 @@
 namespace kavrin {
 namespace {
 
-bool EndsWith(const std::string& text, const std::string& ending) {
-  return text.size() >= ending.size() && LowerCase(text.substr(text.size() - ending.size())) == ending;
+// A new finding at the end of the list, to be filled in: one call in
+// place of building and moving a whole one.
+Finding& Add(std::vector<Finding>& findings, PlayFinding what, const std::string& subject = std::string()) {
+  Finding& finding = findings.emplace_back();
+  finding.what = what;
+  finding.subject = subject;
+  return finding;
+}
+
+bool EndsWith(const std::string& text, const char* ending) {
+  const size_t size = std::char_traits<char>::length(ending);
+  return text.size() >= size && LowerCase(text.substr(text.size() - size)) == ending;
 }
 
 // ".dm_" and the protocol's number, in any case, as in "q3dm17.DM_68".
@@ -42,89 +52,94 @@ char FirstOf(const std::string& name, const std::string& characters) {
   return at == std::string::npos ? '\0' : name[at];
 }
 
-// How many names have one fault, and the first of them.
-struct Tally {
-  size_t count = 0;
-  std::string first;
-  char character = 0;
-
-  void Add(bool fault, const std::string& name, char at = 0) {
-    if (!fault || count++ != 0) return;
-    first = name;
-    character = at;
-  }
-  void Report(std::vector<Finding>& findings, PlayFinding what, const std::string& path = std::string(),
-              size_t limit = 0) const {
-    if (count > 0) findings.push_back({what, first, path, count, limit, character});
-  }
-};
-
 bool ModFolderExists(const ChosenGame& game, const PathQuestions& disk) {
-  if (disk.Exists(game.Folder(game.mod))) return true;
   const char* userFolder = game.engine->userFolder;
-  return *userFolder && !game.appData.empty() && disk.Exists(JoinPath(JoinPath(game.appData, userFolder), game.mod));
+  return disk.Exists(game.Folder(game.mod)) ||
+         (*userFolder && !game.appData.empty() && disk.Exists(JoinPath(JoinPath(game.appData, userFolder), game.mod)));
 }
 
 void CheckFolders(std::vector<Finding>& findings, const ChosenGame& game, const PathQuestions& disk) {
   const GameFamily& family = game.Family();
   const std::string base = game.Folder(family.baseFolder);
-  findings.push_back({PlayFinding::ScriptFolder, game.engine->title, base});
+  Add(findings, PlayFinding::ScriptFolder, game.engine->title).path = base;
   // Asked as the save asks it: a file of that name, or a folder this
   // account may not enter, fails the save as a missing one does.
   if (!disk.CanEnter(BaseDirectory(game.exeDirectory, family))) {
-    findings.push_back({PlayFinding::BaseFolderMissing, std::string(), base});
+    Add(findings, PlayFinding::BaseFolderMissing).path = base;
   }
   if (!game.mod.empty() && !ModFolderExists(game, disk)) {
-    findings.push_back({PlayFinding::ModFolderMissing, std::string(), game.Folder(game.mod)});
+    Add(findings, PlayFinding::ModFolderMissing).path = game.Folder(game.mod);
   }
 }
 
-DemoCheck CheckDemo(const std::string& path, size_t index, const GameEngine& engine,
+DemoCheck CheckDemo(const std::string& name, size_t index, const GameEngine& engine, const std::string& splitChars,
                     const std::vector<std::string>& folders, const PathQuestions& disk) {
-  DemoCheck demo{ExeName(path)};
-  for (const std::string& folder : folders) demo.found = demo.found || disk.Exists(JoinPath(folder, demo.name));
-  demo.pastLimit = engine.maxDemos != 0 && index >= engine.maxDemos;
-  demo.wrongName = !FollowsRule(demo.name, engine.nameRule);
-  demo.tooLong = engine.maxNameLength != 0 && demo.name.size() > engine.maxNameLength;
-  demo.splitAt = FirstOf(demo.name, std::string(" ;\"") + engine.splitChars);
-  demo.cutAt = FirstOf(demo.name, engine.cutChars);
-  return demo;
+  bool found = false;
+  for (const std::string& folder : folders) found = found || disk.Exists(JoinPath(folder, name));
+  return {found,
+          engine.maxDemos != 0 && index >= engine.maxDemos,
+          !FollowsRule(name, engine.nameRule),
+          engine.maxNameLength != 0 && name.size() > engine.maxNameLength,
+          FirstOf(name, splitChars),
+          FirstOf(name, engine.cutChars)};
+}
+
+// How many names have one fault, and the first of them.
+struct Tally {
+  size_t count = 0;
+  size_t first = 0;
+  char character = 0;
+
+  void Add(bool fault, size_t index, char at = 0) {
+    if (!fault || count++ != 0) return;
+    first = index;
+    character = at;
+  }
+};
+
+void Report(std::vector<Finding>& findings, const Tally& tally, PlayFinding what,
+            const std::vector<std::string>& paths, const std::string& path = std::string(), size_t limit = 0) {
+  if (tally.count == 0) return;
+  Finding& finding = Add(findings, what, ExeName(paths[tally.first]));
+  finding.path = path;
+  finding.count = tally.count;
+  finding.limit = limit;
+  finding.character = tally.character;
 }
 
 void CheckDemos(PlayCheck& check, const ChosenGame& game, const std::vector<std::string>& paths,
                 const PathQuestions& disk) {
   const GameEngine& engine = *game.engine;
+  std::vector<Finding>& findings = check.findings;
   if (paths.empty()) {
-    check.findings.push_back({PlayFinding::NoDemos});
+    Add(findings, PlayFinding::NoDemos);
     return;
   }
   // A missing search folder costs one question instead of one per demo.
   std::vector<std::string> existing;
   std::string labels;
-  for (const SearchFolder& folder : DemoSearchFolders(game)) {
-    if (disk.Exists(folder.path)) existing.push_back(folder.path);
-    labels += (labels.empty() ? "" : " or ") + folder.label;
+  for (const std::string& folder : DemoSearchFolders(game)) {
+    if (disk.Exists(folder)) existing.push_back(folder);
+    labels.append(labels.empty() ? "" : " or ").append(FolderLabel(game, folder));
   }
-  Tally notFound, split, cut, tooLong, badName;
+  const std::string splitChars = std::string(" ;\"") + engine.splitChars;
+  Tally notFound, split, cut, pastLimit, tooLong, badName;
+  check.demos = std::vector<DemoCheck>(paths.size());
   for (size_t i = 0; i < paths.size(); ++i) {
-    const DemoCheck demo = CheckDemo(paths[i], i, engine, existing, disk);
-    notFound.Add(!demo.found, demo.name);
-    split.Add(demo.splitAt != '\0', demo.name, demo.splitAt);
-    cut.Add(demo.cutAt != '\0', demo.name, demo.cutAt);
-    tooLong.Add(demo.tooLong, demo.name);
-    badName.Add(demo.wrongName, demo.name);
-    check.demos.push_back(demo);
+    const DemoCheck demo = check.demos[i] = CheckDemo(ExeName(paths[i]), i, engine, splitChars, existing, disk);
+    notFound.Add(!demo.found, i);
+    split.Add(demo.splitAt != 0, i, demo.splitAt);
+    cut.Add(demo.cutAt != 0, i, demo.cutAt);
+    pastLimit.Add(demo.pastLimit, i);
+    tooLong.Add(demo.tooLong, i);
+    badName.Add(demo.wrongName, i);
   }
-  std::vector<Finding>& findings = check.findings;
-  notFound.Report(findings, PlayFinding::DemosNotFound, labels);
-  split.Report(findings, PlayFinding::NamesSplit);
-  cut.Report(findings, PlayFinding::NamesCut);
-  if (engine.maxDemos != 0 && paths.size() > engine.maxDemos) {
-    findings.push_back({PlayFinding::TooManyDemos, check.demos[engine.maxDemos].name, std::string(),
-                        paths.size() - engine.maxDemos, engine.maxDemos});
-  }
-  tooLong.Report(findings, PlayFinding::NamesTooLong, std::string(), engine.maxNameLength);
-  badName.Report(findings, RuleFinding(engine.nameRule));
+  Report(findings, notFound, PlayFinding::DemosNotFound, paths, labels);
+  Report(findings, split, PlayFinding::NamesSplit, paths);
+  Report(findings, cut, PlayFinding::NamesCut, paths);
+  Report(findings, pastLimit, PlayFinding::TooManyDemos, paths, std::string(), engine.maxDemos);
+  Report(findings, tooLong, PlayFinding::NamesTooLong, paths, std::string(), engine.maxNameLength);
+  Report(findings, badName, RuleFinding(engine.nameRule), paths);
 }
 
 // The engine runs the first start-up script it finds; the game's own
@@ -135,30 +150,29 @@ void CheckStartupScript(PlayCheck& check, const ChosenGame& game, const PathQues
   check.startup = FindStartupScript(game, disk);
   if (check.startup.source == StartupScript::Source::Mod) {
     if (check.startup.startsDemos) {
-      check.findings.push_back({PlayFinding::ModScriptStartsDemos, script, check.startup.path});
+      Add(check.findings, PlayFinding::ModScriptStartsDemos, script).path = check.startup.path;
     }
   } else if (game.mod.empty()) {
-    check.findings.push_back({PlayFinding::NoModWithStartupScript, script});
+    Add(check.findings, PlayFinding::NoModWithStartupScript, script);
   } else {
-    check.findings.push_back({PlayFinding::ModLacksStartupScript, script, game.Folder(game.mod)});
+    Add(check.findings, PlayFinding::ModLacksStartupScript, script).path = game.Folder(game.mod);
   }
 }
 
 }  // namespace
 
-PlayCheck CheckPlay(const PlayCheckInput& input, const PathQuestions& disk) {
-  const std::string exeName = ExeName(input.exePath);
-  if (exeName.empty()) return {{{PlayFinding::NoGame}}};
-  const ChosenGame game = ChooseGame(input.exePath, input.modDir, input.appData);
-  if (!HasGameScript(game.Family())) return {{{PlayFinding::UnknownGame, exeName}}};
-
+PlayCheck CheckPlay(const ChosenGame& game, const std::vector<std::string>& demos, const PathQuestions& disk) {
   PlayCheck check;
+  if (game.exeName.empty() || !HasGameScript(game.Family())) {
+    Add(check.findings, game.exeName.empty() ? PlayFinding::NoGame : PlayFinding::UnknownGame, game.exeName);
+    return check;
+  }
   CheckFolders(check.findings, game, disk);
-  CheckDemos(check, game, input.demos, disk);
+  CheckDemos(check, game, demos, disk);
   CheckStartupScript(check, game, disk);
   // Only the script's folder said: nothing stands in the way.
   if (check.findings.size() == 1) {
-    check.findings.push_back({PlayFinding::AllWell, game.engine->title, std::string(), input.demos.size()});
+    Add(check.findings, PlayFinding::AllWell, game.engine->title).count = demos.size();
   }
   return check;
 }

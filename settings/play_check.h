@@ -37,7 +37,7 @@ enum class PlayFinding {
 };
 
 struct Finding {
-  PlayFinding what;
+  PlayFinding what = PlayFinding::NoGame;
   std::string subject = {};
   std::string path = {};
   size_t count = 0;
@@ -45,15 +45,14 @@ struct Finding {
   char character = 0;
 };
 
-// What stands in the way of one listed demo.
+// What stands in the way of one listed demo, named by its file name.
 struct DemoCheck {
-  std::string name;     // as the script names it
-  bool found = false;   // in one of the folders where the engine looks
-  bool pastLimit = false;
-  bool wrongName = false;  // the engine's demo command does not take such a name
-  bool tooLong = false;
-  char splitAt = 0;     // the first character the engine splits it at; 0 for none
-  char cutAt = 0;       // the first character the engine cuts it at; 0 for none
+  bool found;      // in one of the folders where the engine looks
+  bool pastLimit;  // past the most demos the engine keeps
+  bool wrongName;  // the engine's demo command does not take such a name
+  bool tooLong;
+  char splitAt;    // the first character the engine splits it at; 0 for none
+  char cutAt;      // the first character the engine cuts it at; 0 for none
 };
 
 struct PlayCheck {
@@ -62,14 +61,8 @@ struct PlayCheck {
   StartupScript startup = {};         // for a family with a start-up script and demos
 };
 
-struct PlayCheckInput {
-  std::string exePath;             // as typed
-  std::string modDir;              // as typed
-  std::vector<std::string> demos;  // full paths, in list order
-  std::string appData;             // %APPDATA%; "" when unknown
-};
-
-// The findings for the input, asking the disk only through `disk`.
-PlayCheck CheckPlay(const PlayCheckInput& input, const PathQuestions& disk);
+// The findings for the game and the demos (full paths, in list order),
+// asking the disk only through `disk`.
+PlayCheck CheckPlay(const ChosenGame& game, const std::vector<std::string>& demos, const PathQuestions& disk);
 
 }  // namespace kavrin

@@ -10,18 +10,20 @@
 namespace kavrin {
 namespace {
 
-const char kCouldNotWrite[] = "Could not write this file. Its earlier content is unchanged.";
-const char kAccountRefused[] =
-    "Could not write this file: Windows does not let this account write in that folder. "
-    "Choose a game folder this account may write to, or run the configuration as administrator. "
-    "Its earlier content is unchanged.";
-
+// The path, as the user writes it, then what went wrong.
 SaveResult Failure(SaveStatus status, const std::string& path, const char* what) {
-  return {status, path, DisplayPath(path) + "\n" + what};
+  return {status, path, DisplayPath(path).append("\n").append(what)};
 }
 
 SaveResult WriteFailure(const std::string& path, WriteFault fault) {
-  return Failure(SaveStatus::WriteFailed, path, fault == WriteFault::AccessDenied ? kAccountRefused : kCouldNotWrite);
+  SaveResult result = Failure(SaveStatus::WriteFailed, path, "Could not write this file");
+  if (fault == WriteFault::AccessDenied) {
+    result.message.append(": ").append(kAccessDeniedAdvice);
+  } else {
+    result.message += '.';
+  }
+  result.message += " Its earlier content is unchanged.";
+  return result;
 }
 
 SaveResult CommitAll(StagedFiles& files) {

@@ -11,23 +11,28 @@
 #include "ui/demo_room.h"
 #include "settings/exe_path.h"
 #include "settings/file_system.h"
-#include "settings/play_check.h"
 #include "ui/about_dialog.h"
-#include "ui/play_note.h"
 #include "win/open_file_dialog.h"
 
 namespace kavrin {
 namespace {
 
-const char kExeFilter[] = "Executable files (.exe)|*.exe|Unreal Maps(.unr)|*.unr||";
-// The second entry reaches demos with other extensions, such as ".dm_68".
-const char kDemoFilter[] =
-    "Demo files (.dem; .dm2; .hd2; .dm3)|*.dem; *.dm2; *.hd2; *.dm3|All files (*.*)|*.*|";
-
 // Room for many full demo paths at once; selections that still do not fit
 // are reported, not dropped silently.
 const size_t kDemoSelectionChars = 64 * 1024;
 const size_t kExePathChars = 4096;
+
+const char kExeFilter[] = "Executable files (.exe)|*.exe|Unreal Maps(.unr)|*.unr||";
+const char kDemoFilter[] = "Demo files (.dem; .dm2; .hd2; .dm3)|*.dem; *.dm2; *.hd2; *.dm3|";
+const char kAllFiles[] = "All files (*.*)|*.*|";
+
+// The Part's filter, the chosen engine's own (chosen first), and every file.
+OpenFileRequest DemoFileRequest(HWND owner, const ChosenGame& game, const std::string& folder) {
+  const char* own = game.engine->demoFiles;
+  const std::string filter = std::string(kDemoFilter) + own + (*own ? "|" : "") + kAllFiles;
+  return {owner, filter, OFN_ALLOWMULTISELECT | OFN_HIDEREADONLY, kDemoSelectionChars, folder, *own ? 2u : 1u};
+}
+
 
 
 std::string EnvironmentVariable(const char* name) {
@@ -45,7 +50,7 @@ SaverConfigDialog::SaverConfigDialog(HWND parent, SettingsPlace place)
     : Dialog(IDD_CONFIG, parent),
       m_hIcon(LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_APP))),
       place_(std::move(place)),
-      appData_(EnvironmentVariable("APPDATA")) {
+      note_(EnvironmentVariable("APPDATA")) {
   // Where the account may not create them (c:\ on current Windows), the
   // first save puts them into the fallback folder.
   EnsureFileExists(place_.LaunchFile());
@@ -86,6 +91,7 @@ void SaverConfigDialog::DoDataExchange(DataExchange& exchange) {
 }
 
 BOOL SaverConfigDialog::OnInitDialog() {
+  note_.Attach(hwnd());
   Dialog::OnInitDialog();
   AddSystemMenuItem();
   SendMessageA(hwnd(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_hIcon));
@@ -117,7 +123,8 @@ bool SaverConfigDialog::OnCommand(int id, int notifyCode) {
     return true;
   }
   if ((id == IDC_EXE_PATH || id == IDC_MOD_DIR) && notifyCode == EN_CHANGE) {
-    UpdatePlayNote();
+    // Until the list has loaded there is nothing to judge.
+    if (m_listLoaded == 1) note_.FieldsChanged();
     return true;
   }
   if (notifyCode != BN_CLICKED) return Dialog::OnCommand(id, notifyCode);
@@ -127,6 +134,7 @@ bool SaverConfigDialog::OnCommand(int id, int notifyCode) {
     case IDC_ABOUT: OnAbout(); return true;
     case IDC_ADD: OnAdd(); return true;
     case IDC_REMOVE: OnRemove(); return true;
+    case IDC_MEND: note_.OnMend(); return true;
   }
   return Dialog::OnCommand(id, notifyCode);
 }
@@ -161,6 +169,8 @@ bool SaverConfigDialog::OnSysCommand(UINT command, LPARAM) {
 
 HICON SaverConfigDialog::OnQueryDragIcon() { return m_hIcon; }
 
+bool SaverConfigDialog::OnTimer(UINT_PTR id) { return note_.OnTimer(id); }
+
 void SaverConfigDialog::LoadDemoList() {
   // An unreadable file leaves the list empty; later paints do not retry.
   const auto bytes = ReadFileBytes(place_.DemoListFile());
@@ -169,10 +179,8 @@ void SaverConfigDialog::LoadDemoList() {
 }
 
 void SaverConfigDialog::OnBrowseDemos() {
-  const ChosenGame game = ChooseGame(ItemText(IDC_EXE_PATH), ItemText(IDC_MOD_DIR), appData_);
-  const std::string folder = DemoBrowseFolder(game, FileSystemQuestions());
-  const OpenFileResult chosen = ShowOpenFileDialog(
-      {hwnd(), kDemoFilter, OFN_ALLOWMULTISELECT | OFN_HIDEREADONLY, kDemoSelectionChars, folder});
+  const ChosenGame game = note_.Game();
+  const OpenFileResult chosen = ShowOpenFileDialog(DemoFileRequest(hwnd(), game, DemoBrowseFolder(game, note_.Disk())));
   if (chosen.outcome == OpenFileOutcome::BufferTooSmall) Tell(kTooManySelected, MB_ICONWARNING);
   if (chosen.outcome == OpenFileOutcome::Chosen) AppendDemos(chosen.paths);
 }
@@ -194,7 +202,7 @@ void SaverConfigDialog::OnRemove() {
   // Highest first, so the indices still on the stack keep naming their items.
   for (; !selected.empty(); selected.pop()) m_demoList.Delete(selected.top());
   ShowDemoCount();
-  UpdatePlayNote();
+  note_.Update();
 }
 
 void SaverConfigDialog::ShowDemoCount() {
@@ -202,7 +210,7 @@ void SaverConfigDialog::ShowDemoCount() {
 }
 
 void SaverConfigDialog::OnBrowseExe() {
-  const std::string folder = ExeBrowseFolder(ItemText(IDC_EXE_PATH), FileSystemQuestions());
+  const std::string folder = ExeBrowseFolder(ItemText(IDC_EXE_PATH), note_.Disk());
   const OpenFileResult chosen = ShowOpenFileDialog({hwnd(), kExeFilter, OFN_EXPLORER, kExePathChars, folder});
   if (chosen.outcome == OpenFileOutcome::BufferTooSmall) Tell(kTooManySelected, MB_ICONWARNING);
   if (chosen.outcome != OpenFileOutcome::Chosen || chosen.paths.empty()) return;
@@ -225,22 +233,8 @@ void SaverConfigDialog::AppendDemos(const std::vector<std::string>& paths) {
   m_demoList.SetRedraw(true);
   InvalidateRect(m_demoList.hwnd(), nullptr, TRUE);
   ShowDemoCount();
-  UpdatePlayNote();
+  note_.Update();
   if (fit < paths.size()) Tell(DemosLeftOutMessage(paths.size() - fit, kMaxDemos), MB_ICONWARNING);
-}
-
-std::vector<std::string> SaverConfigDialog::ListedDemos() const {
-  std::vector<std::string> demos;
-  for (int i = 0; i < m_demoList.Count(); ++i) demos.push_back(m_demoList.ItemText(i));
-  return demos;
-}
-
-// Worked out from the controls, not the members: it follows the user's
-// typing. Until the list has loaded there is nothing to judge.
-void SaverConfigDialog::UpdatePlayNote() {
-  if (m_listLoaded != 1) return;
-  const PlayCheckInput input{ItemText(IDC_EXE_PATH), ItemText(IDC_MOD_DIR), ListedDemos(), appData_};
-  SetDlgItemTextA(hwnd(), IDC_PLAY_NOTE, PlayNoteText(CheckPlay(input, FileSystemQuestions()).findings).c_str());
 }
 
 void SaverConfigDialog::Tell(const std::string& text, UINT icon) {

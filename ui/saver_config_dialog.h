@@ -8,6 +8,7 @@
 #include "settings/launch_file.h"
 #include "settings/save_sequence.h"
 #include "settings/settings_place.h"
+#include "ui/play_note_panel.h"
 #include "win/dialog.h"
 #include "win/list_view.h"
 
@@ -45,6 +46,7 @@ class SaverConfigDialog : public Dialog {
   bool OnPaint() override;
   bool OnSysCommand(UINT command, LPARAM lParam) override;
   HICON OnQueryDragIcon() override;
+  bool OnTimer(UINT_PTR id) override;
 
  private:
   void AddSystemMenuItem();
@@ -59,12 +61,10 @@ class SaverConfigDialog : public Dialog {
   void OnBrowseExe();
   void OnAbout();
   void AppendDemos(const std::vector<std::string>& paths);
-  std::vector<std::string> ListedDemos() const;
-  void UpdatePlayNote();
   void Tell(const std::string& text, UINT icon);
 
   SettingsPlace place_;
-  std::string appData_;  // where ioquake3 keeps the player's own files
+  PlayNotePanel note_;
 };
 
 }  // namespace kavrin

@@ -77,6 +77,8 @@ bool Dialog::OnSysCommand(UINT, LPARAM) { return false; }
 
 HICON Dialog::OnQueryDragIcon() { return nullptr; }
 
+bool Dialog::OnTimer(UINT_PTR) { return false; }
+
 bool Dialog::UpdateData(bool saving) {
   DataExchange exchange(hwnd_, saving);
   DoDataExchange(exchange);
@@ -125,6 +127,7 @@ INT_PTR Dialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_PAINT: return OnPaint();
     case WM_SYSCOMMAND: return OnSysCommand(static_cast<UINT>(wParam), lParam);
     case WM_QUERYDRAGICON: return reinterpret_cast<INT_PTR>(OnQueryDragIcon());
+    case WM_TIMER: return OnTimer(wParam);
   }
   return FALSE;
 }

@@ -43,6 +43,8 @@ class Dialog {
   virtual bool OnSysCommand(UINT command, LPARAM lParam);
   // WM_QUERYDRAGICON; null leaves it to the default.
   virtual HICON OnQueryDragIcon();
+  // WM_TIMER; returns whether it was handled.
+  virtual bool OnTimer(UINT_PTR id);
 
   // Runs DoDataExchange in one direction; returns whether it succeeded.
   bool UpdateData(bool saving);

@@ -39,6 +39,12 @@ std::string ListView::ItemText(int index) const {
   }
 }
 
+bool ListView::SetItemText(int index, const std::string& text) const {
+  LVITEMA item = {};
+  item.pszText = const_cast<char*>(text.c_str());
+  return SendMessageA(hwnd_, LVM_SETITEMTEXTA, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item)) != 0;
+}
+
 bool ListView::Select(int index, bool selected) const {
   LVITEMA item = {};
   item.stateMask = LVIS_SELECTED;

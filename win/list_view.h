@@ -24,6 +24,7 @@ class ListView {
   int NextSelected(int index) const;
   // Column 0 of the item.
   std::string ItemText(int index) const;
+  bool SetItemText(int index, const std::string& text) const;
   // Selects or deselects one item (-1: every item).
   bool Select(int index, bool selected) const;
   // Turns drawing after each change off or back on; the caller invalidates

@@ -29,7 +29,7 @@ OpenFileResult ShowOpenFileDialog(const OpenFileRequest& request) {
   dialog.lStructSize = sizeof dialog;
   dialog.hwndOwner = request.owner;
   dialog.lpstrFilter = filter.c_str();
-  dialog.nFilterIndex = 1;
+  dialog.nFilterIndex = request.filterIndex;
   dialog.lpstrFile = &buffer[0];
   dialog.nMaxFile = static_cast<DWORD>(request.bufferChars);
   dialog.Flags = request.flags | OFN_EXPLORER;

@@ -14,6 +14,7 @@ struct OpenFileRequest {
   DWORD flags = 0;             // OFN_ flags; OFN_EXPLORER is always added
   size_t bufferChars = 2048;   // room for the selected names
   std::string initialFolder;   // "" leaves the choice to the system
+  DWORD filterIndex = 1;       // the filter chosen first, from 1
 };
 
 enum class OpenFileOutcome {

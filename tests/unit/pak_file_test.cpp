@@ -7,20 +7,18 @@
 namespace kavrin {
 namespace {
 
+using testing::FakeDisk;
 using testing::MakePak;
 
-class PakBytes : public FileParts {
+// Counts the parts read: the reader reads the header, the directory and
+// the one file, never the whole pak.
+class CountingDisk : public FakeDisk {
  public:
-  explicit PakBytes(std::string bytes) : bytes_(std::move(bytes)) {}
-  std::optional<std::string> Read(uint32_t offset, uint32_t length) const override {
+  std::optional<std::string> ReadPart(const std::string& path, uint32_t offset, uint32_t length) const override {
     ++reads;
-    if (offset > bytes_.size()) return std::string();
-    return bytes_.substr(offset, length);
+    return FakeDisk::ReadPart(path, offset, length);
   }
   mutable int reads = 0;
-
- private:
-  std::string bytes_;
 };
 
 std::string LittleEndian(uint32_t value) {
@@ -48,12 +46,16 @@ TEST(PakFile, FindsAFileByItsDirectoryAndSaysWhenItCannot) {
       {"more files than the engine takes", "PACK" + LittleEndian(12) + LittleEndian(2049 * 64), std::nullopt},
   };
   for (const auto& row : rows) {
-    const PakBytes bytes(row.bytes);
-    EXPECT_EQ(ReadFromPak(bytes, "quake.rc", 4096), row.found) << row.name;
-    EXPECT_LE(bytes.reads, 3) << row.name;
+    CountingDisk disk;
+    disk.File("C:\\q\\id1\\pak0.pak", row.bytes);
+    EXPECT_EQ(ReadFromPak(disk, "C:\\q\\id1\\pak0.pak", "quake.rc", 4096), row.found) << row.name;
+    EXPECT_LE(disk.reads, 3) << row.name;
   }
-  EXPECT_EQ(ReadFromPak(PakBytes(MakePak({{name55, rc}})), name55, 4096), rc);
-  EXPECT_EQ(ReadFromPak(PakBytes(pak), "quake.rc", 5), rc.substr(0, 5));
+  FakeDisk disk;
+  disk.File("C:\\a.pak", MakePak({{name55, rc}})).File("C:\\b.pak", pak);
+  EXPECT_EQ(ReadFromPak(disk, "C:\\a.pak", name55, 4096), rc);
+  EXPECT_EQ(ReadFromPak(disk, "C:\\b.pak", "quake.rc", 5), rc.substr(0, 5));
+  EXPECT_EQ(ReadFromPak(disk, "C:\\missing.pak", "quake.rc", 5), std::nullopt);
 }
 
 }  // namespace

@@ -48,7 +48,11 @@ FakeDisk QuakeWithLoopFolder(const Paths& demos) {
 TEST(PlayCheck, OneRowPerRule) {
   const struct {
     const char* name;
-    PlayCheckInput input;
+    struct {
+      std::string exePath, modDir;
+      Paths demos;
+      std::string appData;
+    } input;
     FakeDisk disk;
     std::vector<Finding> findings;
   } rows[] = {
@@ -153,7 +157,8 @@ TEST(PlayCheck, OneRowPerRule) {
       {"no demos", {"C:\\q\\glquake.exe", "", {}, ""}, FakeDisk({"C:\\q\\id1"}), {kQuakeFolder, {F::NoDemos}}},
   };
   for (const auto& row : rows) {
-    EXPECT_EQ(CheckPlay(row.input, row.disk).findings, row.findings) << row.name;
+    const ChosenGame game = ChooseGame(row.input.exePath, row.input.modDir, row.input.appData);
+    EXPECT_EQ(CheckPlay(game, row.input.demos, row.disk).findings, row.findings) << row.name;
   }
 }
 

@@ -1,0 +1,46 @@
+// The disk as the configuration dialog asks it: where a network path
+// (\\server\...) exists is asked once, for it may take seconds each time.
+// The dialog asks it only while QuietDriveErrors lives.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+#include "settings/path_questions.h"
+
+namespace kavrin {
+
+// While it lives, a drive without a disk fails a question instead of
+// raising the system's box that asks for one.
+class QuietDriveErrors {
+ public:
+  QuietDriveErrors() : previous_(SetErrorMode(SEM_FAILCRITICALERRORS)) {}
+  ~QuietDriveErrors() { SetErrorMode(previous_); }
+  QuietDriveErrors(const QuietDriveErrors&) = delete;
+  QuietDriveErrors& operator=(const QuietDriveErrors&) = delete;
+
+ private:
+  UINT previous_;
+};
+
+class DialogDisk : public PathQuestions {
+ public:
+  bool Exists(const std::string& path) const override;
+  bool CanEnter(const std::string& path) const override;
+  bool HoldsMatch(const std::string& folder, const std::string& pattern) const override;
+  std::optional<std::string> ReadPart(const std::string& path, uint32_t offset, uint32_t length) const override;
+  bool SameBytes(const std::string& a, const std::string& b) const override;
+
+  // After the dialog wrote to the disk the answers kept may be stale.
+  void Forget() { answers_.clear(); }
+
+ private:
+  // The answer `ask` gives about `path`, kept for a network path.
+  bool Remembered(char question, const std::string& path, bool (*ask)(const std::string&)) const;
+
+  // Each answer kept, on lines of its own: "1" or "0", the question, the path.
+  mutable std::string answers_;
+};
+
+}  // namespace kavrin
