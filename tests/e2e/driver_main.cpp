@@ -21,7 +21,7 @@ namespace {
 
 std::vector<Scenario> AllScenarios() {
   std::vector<Scenario> all;
-  for (auto area : {CommandLineScenarios, SettingsFileScenarios, GameKindScenarios, DialogScenarios,
+  for (auto area : {CommandLineScenarios, SettingsFileScenarios, GameKindScenarios, MendScenarios, DialogScenarios,
                      BadFileScenarios, KilledSaveScenarios, ReadOnlyRootScenarios}) {
     for (Scenario& scenario : area()) all.push_back(std::move(scenario));
   }

@@ -42,6 +42,24 @@ std::string RemoteConfigDialog::DemoPathField() const { return ControlText(windo
 std::string RemoteConfigDialog::CountText() const { return ControlText(window_, config_ui::kDemoCount); }
 
 std::string RemoteConfigDialog::PlayNote() const { return ControlText(window_, config_ui::kPlayNote); }
+void RemoteConfigDialog::WaitForNote(const std::string& part) const {
+  WaitFor([&] { return PlayNote().find(part) != std::string::npos; }, "the play note to say: " + part);
+}
+
+std::string RemoteConfigDialog::MendCaption() const {
+  HWND button = Control(window_, config_ui::kMend);
+  return IsWindowVisible(button) ? ControlText(window_, config_ui::kMend) : std::string();
+}
+
+void RemoteConfigDialog::Mend() const {
+  const std::string offered = MendCaption();
+  Expect(!offered.empty(), "the mend button is hidden");
+  PressMend();
+  WaitFor([&] { return MendCaption() != offered; }, "the mend button to offer something else than: " + offered);
+}
+
+void RemoteConfigDialog::PressMend() const { PostClick(window_, config_ui::kMend); }
+
 bool RemoteConfigDialog::AddEnabled() const { return ControlEnabled(window_, config_ui::kAdd); }
 
 std::vector<std::string> RemoteConfigDialog::Demos() const {

@@ -27,6 +27,7 @@ constexpr int kRemove = IDC_REMOVE;
 constexpr int kDemoCount = IDC_DEMO_COUNT;
 constexpr int kModDir = IDC_MOD_DIR;
 constexpr int kPlayNote = IDC_PLAY_NOTE;
+constexpr int kMend = IDC_MEND;
 constexpr int kAboutOk = IDOK;
 }  // namespace config_ui
 
@@ -43,6 +44,10 @@ class RemoteConfigDialog {
   std::string DemoPathField() const;
   std::string CountText() const;
   std::string PlayNote() const;
+  // Waits until the note, which follows typing once it pauses, holds `part`.
+  void WaitForNote(const std::string& part) const;
+  // What the mend button offers; "" while it is hidden.
+  std::string MendCaption() const;
   std::vector<std::string> Demos() const;
   bool AddEnabled() const;
 
@@ -54,6 +59,11 @@ class RemoteConfigDialog {
   // Browse for demos and pick names in one folder; waits for the list to grow.
   void BrowseDemos(const std::string& folder, const std::vector<std::string>& names) const;
   void BrowseDemo(const std::string& path) const;
+
+  // Presses the mend button; waits for the dialog to offer what is next.
+  void Mend() const;
+  // Presses the mend button and returns at once.
+  void PressMend() const;
 
   // Selects exactly these entries and presses Remove; waits for the count.
   void Remove(const std::vector<int>& indices) const;

@@ -125,10 +125,21 @@ if [ -n "${user_names[0]:-}" ]; then
   "${user_wine[@]}" mkdir -p "$user_drive/e2e/bin" "$user_drive/demos" "$user_drive/my demos"
   cp "$saver" "$driver" "$game" "$user_drive/e2e/bin/"
   start_user_wine
+  # The folders a scenario's preparation lists in c:\e2e\read-only.txt
+  # (C:\games\quake2\baseq2, say) are made read-only with c:\, and
+  # writable again after it.
+  read_only_folders() {
+    [ -f "$user_drive/e2e/read-only.txt" ] || return 0
+    tr -d '\r' <"$user_drive/e2e/read-only.txt" | sed -E 's/^[Cc]:\\//; s/\\/\//g' |
+      while read -r folder; do [ -n "$folder" ] && chmod "$1" "$user_drive/$folder"; done
+  }
   for name in "${user_names[@]}"; do
     log=$logs/${name//\//_}.log
     chmod 755 "$user_drive"
+    read_only_folders 755
+    rm -f "$user_drive/e2e/read-only.txt"
     timeout "$scenario_limit" "${user_wine[@]}" wine "$driver_win" prepare "$name" </dev/null >"$log" 2>&1
+    read_only_folders 555
     chmod 555 "$user_drive"
     timeout "$scenario_limit" "${user_wine[@]}" wine "$driver_win" run "$name" </dev/null >>"$log" 2>&1
     status=$?
@@ -139,6 +150,7 @@ if [ -n "${user_names[0]:-}" ]; then
     fi
   done
   chmod 755 "$user_drive"
+  read_only_folders 755
   "${user_wine[@]}" wineserver -k >/dev/null 2>&1
 fi
 

@@ -10,6 +10,7 @@ namespace kavrin {
 std::vector<Scenario> CommandLineScenarios();
 std::vector<Scenario> SettingsFileScenarios();
 std::vector<Scenario> GameKindScenarios();
+std::vector<Scenario> MendScenarios();
 std::vector<Scenario> DialogScenarios();
 std::vector<Scenario> BadFileScenarios();
 std::vector<Scenario> KilledSaveScenarios();

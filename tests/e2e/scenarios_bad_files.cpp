@@ -200,9 +200,9 @@ struct BlockedFile {
 };
 
 const BlockedFile kBlockedFiles[] = {
-    {"save/launch-file-is-a-directory", kLaunchFile, "c:/q2scr.sc2"},
-    {"save/demo-list-is-a-directory", kDemoListFile, "c:/demos.sc2"},
-    {"save/script-is-a-directory", kScriptPath, "C:\\games\\quake2\\/baseq2/Scrnsave.cfg"},
+    {"save/launch-file-is-a-directory", kLaunchFile, "c:\\q2scr.sc2"},
+    {"save/demo-list-is-a-directory", kDemoListFile, "c:\\demos.sc2"},
+    {"save/script-is-a-directory", kScriptPath, "C:\\games\\quake2\\baseq2\\Scrnsave.cfg"},
 };
 
 void ExpectKeptUnlessBlocked(const std::string& path, const std::string& earlier, const BlockedFile& row) {

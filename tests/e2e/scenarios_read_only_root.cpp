@@ -5,6 +5,7 @@
 
 #include "disk_files.h"
 #include "e2e_fixture.h"
+#include "message_box.h"
 #include "remote_config_dialog.h"
 #include "scenario.h"
 
@@ -98,12 +99,41 @@ void RootFilesOfAnotherAccountNoLongerDecide() {
   ExpectReopenedQuake2();
 }
 
+// The suite makes the folders this file names read-only too.
+void InstallQuake2WithReadOnlyBase() {
+  InstallQuake2();
+  WriteFileBytes(ParentOf(BinDir()) + "\\read-only.txt", std::string(kQuake2Folder) + "\\baseq2\n");
+}
+
+// A copy into a folder this account may not write: one message names the
+// folder and why, and the list keeps its entry.
+void RefusedMendChangesNothing() {
+  auto saver = StartSaver("/c");
+  RemoteConfigDialog dialog(saver->Id());
+  dialog.BrowseExe(kQuake2Exe);
+  dialog.BrowseDemos(kDemoFolder, {"one.dm2"});
+  WaitFor([&] { return dialog.MendCaption() == "Copy 1 demo to baseq2\\demos"; }, "the mend button to offer a copy");
+  dialog.PressMend();
+  const SeenMessageBox box = AnswerMessageBox(saver->Id(), "Kavrin");
+  ExpectEqual(box.text,
+              "C:\\games\\quake2\\baseq2\\demos\nCould not write this file or folder: Windows does not let this "
+              "account write in that folder. Choose a game folder this account may write to, or run the "
+              "configuration as administrator.",
+              "message text");
+  ExpectEqual(box.icon, "error", "message box icon");
+  Expect(dialog.Demos() == std::vector<std::string>{"C:\\demos\\one.dm2"}, "the list changed after a refused mend");
+  Expect(!DirectoryExists(std::string(kQuake2Folder) + "\\baseq2\\demos"), "a demos folder was made");
+  dialog.PressCancel();
+  ExpectEqual(saver->ExitCode(kPatience), 0, "exit code after Cancel");
+}
+
 }  // namespace
 
 std::vector<Scenario> ReadOnlyRootScenarios() {
   return {
       {"read-only-root/first-save", FirstSaveGoesToTheUserFolder, InstallQuake2},
       {"read-only-root/files-of-another-account", RootFilesOfAnotherAccountNoLongerDecide, InstallBothAndLeaveHlInRoot},
+      {"read-only-root/mend-refused", RefusedMendChangesNothing, InstallQuake2WithReadOnlyBase},
   };
 }
 

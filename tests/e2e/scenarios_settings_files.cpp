@@ -93,7 +93,7 @@ void MissingBaseDirectoryStopsBeforeScript() {
   dialog.PressOk();
 
   const SeenMessageBox box = AnswerMessageBox(saver->Id(), "Kavrin");
-  ExpectEqual(box.text, "C:\\games\\noid1\\/id1/\nGame Directory Incorrect", "message text");
+  ExpectEqual(box.text, "C:\\games\\noid1\\id1\nGame Directory Incorrect", "message text");
   ExpectEqual(box.icon, "error", "message box icon");
   ExpectEqual(saver->ExitCode(kPatience), 1, "exit code");
 

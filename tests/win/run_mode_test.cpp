@@ -87,6 +87,18 @@ TEST_F(RunModeTest, StartsTheGameMaximisedInItsDirectoryWithTheStoredParameters)
   EXPECT_NE(started.commandLine.find(parameters), std::string::npos) << started.commandLine;
 }
 
+// The first release's launch files name Quake "winquake", no extension;
+// the game on disk is winquake.exe.
+TEST_F(RunModeTest, AStoredNameWithoutExtensionStartsItsExe) {
+  CopyFileA(game.c_str(), (gameDir + "\\winquake.exe").c_str(), FALSE);
+  WriteLaunchFile(gameDir + "\\\nwinquake\n+exec Scrnsave.cfg \n");
+  ASSERT_TRUE(RunGame(launchFile));
+  GameRecord started;
+  ASSERT_TRUE(WaitForRecord(started, 20000));
+  EXPECT_NE(started.commandLine.find("winquake.exe"), std::string::npos) << started.commandLine;
+  EXPECT_NE(started.commandLine.find(" +exec Scrnsave.cfg"), std::string::npos) << started.commandLine;
+}
+
 TEST_F(RunModeTest, EmptyDirectoryLineLaunchesFromTheCurrentDirectory) {
   WriteLaunchFile("\n" + game + "\n-game ctf +exec Scrnsave.cfg \n");
   ASSERT_TRUE(RunGame(launchFile));
