@@ -8,7 +8,7 @@
 namespace kavrin {
 namespace {
 
-void BM_BuildGameScript(benchmark::State& state, int kind) {
+void BM_BuildGameScript(benchmark::State& state, GameKind kind) {
   const std::vector<std::string> demos = SampleDemoPaths(static_cast<size_t>(state.range(0)));
   for (auto _ : state) benchmark::DoNotOptimize(BuildGameScript(kind, demos));
   state.SetComplexityN(state.range(0));
@@ -23,6 +23,7 @@ KAVRIN_SCRIPT_BENCH(Quake2, Quake2);
 KAVRIN_SCRIPT_BENCH(Hl, Hl);
 KAVRIN_SCRIPT_BENCH(Quake3, Quake3);
 KAVRIN_SCRIPT_BENCH(SinHeretic2, SinHeretic2);
+KAVRIN_SCRIPT_BENCH(Q2pro, Q2pro);
 
 }  // namespace
 }  // namespace kavrin

@@ -142,10 +142,11 @@ WriteFault CopyBytes(const std::string& from, const std::string& to) {
   std::FILE* copy = std::fopen(to.c_str(), "wb");
   const WriteFault refused = copy == nullptr ? FaultOfFailedOpen(to) : WriteFault::Other;
   bool copied = copy != nullptr;
-  char chunk[16384];
+  // In large pieces: each read and write is a system call under Wine.
+  std::string chunk(1 << 16, '\0');
   size_t got;
-  while (copied && (got = std::fread(chunk, 1, sizeof chunk, source)) > 0) {
-    copied = std::fwrite(chunk, 1, got, copy) == got;
+  while (copied && (got = std::fread(&chunk[0], 1, chunk.size(), source)) > 0) {
+    copied = std::fwrite(chunk.data(), 1, got, copy) == got;
   }
   copied = copied && std::ferror(source) == 0;
   std::fclose(source);

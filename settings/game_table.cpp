@@ -67,7 +67,7 @@ enum EngineIndex : unsigned char {
 
 // Each fact stands beside the source it was read in. Every engine's
 // console splits a name at a blank, and its command buffer at ";" and a
-// quote; splitChars adds what breaks a name in that engine besides.
+// quote, so splitChars begins with those three.
 constexpr GameEngine kEngines[] = {
     // id-Software/Quake @a8f828a0: WinQuake/client.h:98-99 MAX_DEMOS 8,
     // MAX_DEMONAME 16; host_cmd.c Host_Startdemos_f keeps
@@ -75,7 +75,7 @@ constexpr GameEngine kEngines[] = {
     // {})(': a word of its own.
     {.title = "Quake",
      .demoFiles = "Quake demos (*.dem)|*.dem",
-     .splitChars = "{}()':",
+     .splitChars = " ;\"{}()':",
      .family = kQuakeFamily,
      .maxDemos = 8,
      .maxNameLength = 15},
@@ -88,7 +88,7 @@ constexpr GameEngine kEngines[] = {
     // @0c69c8f8 and COM_ParseEx in common.c @096c3d95 as QuakeSpasm's.
     {.title = "Quake",
      .demoFiles = "Quake demos (*.dem)|*.dem",
-     .splitChars = "{}()'",
+     .splitChars = " ;\"{}()'",
      .family = kQuakeFamily,
      .maxDemos = 8,
      .maxNameLength = 15},
@@ -99,6 +99,7 @@ constexpr GameEngine kEngines[] = {
     // @01b61745 "unpacked files have the priority over packed files".
     {.title = "Quake",
      .demoFiles = "Quake demos (*.dem)|*.dem",
+     .splitChars = " ;\"",
      .family = kQuakeFamily,
      .maxDemos = 8,
      .maxNameLength = 15,
@@ -118,7 +119,7 @@ constexpr GameEngine kEngines[] = {
     // @023a73da MAX_QPATH 64.
     {.title = "Quake II",
      .demoFiles = "Quake II demos (*.dm2)|*.dm2",
-     .splitChars = "$",
+     .splitChars = " ;\"$",
      .cutChars = "+",
      .family = kQuake2Family,
      .nameRule = DemoNameRule::Dm2,
@@ -132,7 +133,7 @@ constexpr GameEngine kEngines[] = {
     // common/cmd.c @26b9feb0 splits at white space and expands "$".
     {.title = "Quake II",
      .demoFiles = "Quake II demos (*.dm2)|*.dm2",
-     .splitChars = "$",
+     .splitChars = " ;\"$",
      .family = kQ2proFamily,
      .nameRule = DemoNameRule::Dm2OrGz},
     // The engine's source is not published; dreamstalker/rehlds rebuilds
@@ -141,7 +142,7 @@ constexpr GameEngine kEngines[] = {
     // COM_Parse splits at {})(', and ':' (around line 1612).
     {.title = "Half-Life",
      .demoFiles = "Half-Life demos (*.dem)|*.dem",
-     .splitChars = "{}()',:",
+     .splitChars = " ;\"{}()',:",
      .family = kHlFamily,
      .maxDemos = 32,
      .maxNameLength = 15},
@@ -149,22 +150,28 @@ constexpr GameEngine kEngines[] = {
     // that a list of 100 names of 100 characters reaches.
     {.title = "Quake III",
      .demoFiles = "Quake III demos (*.dm_*)|*.dm_*",
+     .splitChars = " ;\"",
      .family = kQuake3Family,
      .nameRule = DemoNameRule::DmNumber},
     // ioquake3 also reads the player's own folder below %APPDATA%.
     {.title = "Quake III",
      .userFolder = "Quake3",
      .demoFiles = "Quake III demos (*.dm_*)|*.dm_*",
+     .splitChars = " ;\"",
      .family = kQuake3Family,
      .nameRule = DemoNameRule::DmNumber},
     // Only the game code is published, not the engine: today's values.
     {.title = "SiN",
      .demoFiles = "SiN demos (*.dm2)|*.dm2",
+     .splitChars = " ;\"",
      .family = kSinHeretic2Family,
      .nameRule = DemoNameRule::Dm2},
     // Its engine's source is not published; a reconstruction of it records
     // ".hd2" demos, so Kavrin does not judge the names.
-    {.title = "Heretic II", .demoFiles = "Heretic II demos (*.hd2)|*.hd2", .family = kSinHeretic2Family},
+    {.title = "Heretic II",
+     .demoFiles = "Heretic II demos (*.hd2)|*.hd2",
+     .splitChars = " ;\"",
+     .family = kSinHeretic2Family},
     {.family = kOtherFamily},
 };
 

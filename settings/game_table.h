@@ -51,8 +51,8 @@ struct GameEngine {
   // Its demo files as the demo browser offers them: a description, "|"
   // and the pattern, "Quake demos (*.dem)|*.dem".
   const char* demoFiles = "";
-  // The characters at which its console splits a name into words, besides
-  // the blank, ";" and the quote, which split it in every engine.
+  // The characters at which its console splits a name into words or
+  // commands, or replaces part of it.
   const char* splitChars = "";
   // The characters at which its demo command cuts a name short.
   const char* cutChars = "";

@@ -29,7 +29,7 @@ MendPlan PlanLoopFolder(const ChosenGame& game, const PathQuestions& disk) {
 // before the extension shortened to leave room for `suffix` ("_2") within
 // the engine's longest name.
 std::string CopyName(std::string name, const GameEngine& engine, const std::string& suffix) {
-  const std::string breaking = std::string(" ;\"") + engine.splitChars + engine.cutChars;
+  const std::string breaking = std::string(engine.splitChars) + engine.cutChars;
   for (char& c : name) {
     if (breaking.find(c) != std::string::npos) c = '_';
   }

@@ -72,7 +72,7 @@ void CheckFolders(std::vector<Finding>& findings, const ChosenGame& game, const 
   }
 }
 
-DemoCheck CheckDemo(const std::string& name, size_t index, const GameEngine& engine, const std::string& splitChars,
+DemoCheck CheckDemo(const std::string& name, size_t index, const GameEngine& engine,
                     const std::vector<std::string>& folders, const PathQuestions& disk) {
   bool found = false;
   for (const std::string& folder : folders) found = found || disk.Exists(JoinPath(folder, name));
@@ -80,7 +80,7 @@ DemoCheck CheckDemo(const std::string& name, size_t index, const GameEngine& eng
           engine.maxDemos != 0 && index >= engine.maxDemos,
           !FollowsRule(name, engine.nameRule),
           engine.maxNameLength != 0 && name.size() > engine.maxNameLength,
-          FirstOf(name, splitChars),
+          FirstOf(name, engine.splitChars),
           FirstOf(name, engine.cutChars)};
 }
 
@@ -122,11 +122,10 @@ void CheckDemos(PlayCheck& check, const ChosenGame& game, const std::vector<std:
     if (disk.Exists(folder)) existing.push_back(folder);
     labels.append(labels.empty() ? "" : " or ").append(FolderLabel(game, folder));
   }
-  const std::string splitChars = std::string(" ;\"") + engine.splitChars;
   Tally notFound, split, cut, pastLimit, tooLong, badName;
   check.demos = std::vector<DemoCheck>(paths.size());
   for (size_t i = 0; i < paths.size(); ++i) {
-    const DemoCheck demo = check.demos[i] = CheckDemo(ExeName(paths[i]), i, engine, splitChars, existing, disk);
+    const DemoCheck demo = check.demos[i] = CheckDemo(ExeName(paths[i]), i, engine, existing, disk);
     notFound.Add(!demo.found, i);
     split.Add(demo.splitAt != 0, i, demo.splitAt);
     cut.Add(demo.cutAt != 0, i, demo.cutAt);

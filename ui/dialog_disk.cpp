@@ -6,13 +6,13 @@ namespace kavrin {
 
 bool DialogDisk::Remembered(char question, const std::string& path, bool (*ask)(const std::string&)) const {
   if (path.compare(0, 2, "\\\\") != 0) return ask(path);
-  const std::string asked = question + path + "\n";
-  for (const char* answer : {"\n1", "\n0"}) {
-    if (answers_.find(answer + asked) != std::string::npos) return answer[1] == '1';
+  const std::string asked = question + path;
+  for (const std::string& answer : answers_) {
+    if (answer.compare(1, std::string::npos, asked) == 0) return answer[0] == '1';
   }
-  const bool answer = ask(path);
-  answers_ += (answer ? "\n1" : "\n0") + asked;
-  return answer;
+  const bool yes = ask(path);
+  answers_.push_back((yes ? '1' : '0') + asked);
+  return yes;
 }
 
 bool DialogDisk::Exists(const std::string& path) const { return Remembered('e', path, PathExists); }

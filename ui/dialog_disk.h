@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 #include "settings/path_questions.h"
 
@@ -39,8 +40,8 @@ class DialogDisk : public PathQuestions {
   // The answer `ask` gives about `path`, kept for a network path.
   bool Remembered(char question, const std::string& path, bool (*ask)(const std::string&)) const;
 
-  // Each answer kept, on lines of its own: "1" or "0", the question, the path.
-  mutable std::string answers_;
+  // Each answer kept: "1" or "0", then the question and the path.
+  mutable std::vector<std::string> answers_;
 };
 
 }  // namespace kavrin

@@ -16,14 +16,13 @@ const UINT_PTR kTypingPause = 1;
 const UINT kTypingPauseMs = 300;
 
 // The path, as the user writes it, then what went wrong.
-std::string Failure(const std::string& path, const char* what, const char* advice = "") {
-  return DisplayPath(path).append("\n").append(what).append(advice);
+std::string Failure(const std::string& path, const char* what, const char* how = "", const char* advice = "") {
+  return DisplayPath(path).append("\n").append(what).append(how).append(advice);
 }
 
 std::string WriteFailure(const std::string& path, WriteFault fault) {
   const bool refused = fault == WriteFault::AccessDenied;
-  return Failure(path, refused ? "Could not write this file or folder: " : "Could not write this file or folder.",
-                 refused ? kAccessDeniedAdvice : "");
+  return Failure(path, "Could not write this file or folder", refused ? ": " : ".", refused ? kAccessDeniedAdvice : "");
 }
 
 // Windows takes a window for hung once its thread has not looked at its
@@ -35,15 +34,36 @@ void StayResponsive() {
 }
 
 // Shows the scroll bar only when the note does not fit, that is when it
-// scrolls. It is shown while the text goes in, so the lines break as they
-// do beside it.
+// scrolls. It changes only when that changes: each change lays the note
+// out again, which takes Wine milliseconds. Hidden, it leaves the lines
+// wider, so a note that fits with it fits without it, and one that
+// scrolls without it scrolls with it.
 void ShowNote(HWND dialog, const std::string& text) {
   HWND note = GetDlgItem(dialog, IDC_PLAY_NOTE);
-  ShowScrollBar(note, SB_VERT, TRUE);
   SetDlgItemTextA(dialog, IDC_PLAY_NOTE, text.c_str());
+  const bool shown = (GetWindowLongA(note, GWL_STYLE) & WS_VSCROLL) != 0;
   const bool scrolls = LOWORD(SendMessageA(note, EM_SCROLL, SB_LINEDOWN, 0)) != 0;
   if (scrolls) SendMessageA(note, EM_SCROLL, SB_LINEUP, 0);
-  ShowScrollBar(note, SB_VERT, scrolls);
+  if (scrolls != shown) ShowScrollBar(note, SB_VERT, scrolls);
+}
+
+// The copies of the plan, each list entry replaced as its copy is made;
+// "" when all went well, else the message to show.
+std::string CopyDemos(const MendPlan& plan, const ListView& list) {
+  for (size_t i = 0; i < plan.copies.size(); ++i) {
+    const std::string& to = plan.copies[i];
+    if (to.empty()) continue;
+    StayResponsive();
+    const std::string from = list.ItemText(static_cast<int>(i));
+    // A file already there holds the same bytes, or the plan chose another name.
+    const WriteFault fault = IsFile(to) ? WriteFault::None : CopyFileContent(from, to);
+    if (fault == WriteFault::None) {
+      list.SetItemText(static_cast<int>(i), to);
+    } else {
+      return IsFile(from) ? WriteFailure(to, fault) : Failure(from, "Could not read this demo: it is no longer there.");
+    }
+  }
+  return std::string();
 }
 
 }  // namespace
@@ -101,20 +121,12 @@ std::string PlayNotePanel::CarryOut(const MendPlan& plan) {
   }
   if (!plan.mod.empty()) SetDlgItemTextA(dialog_, IDC_MOD_DIR, plan.mod.c_str());
   const ListView list(GetDlgItem(dialog_, IDC_DEMO_LIST));
-  for (size_t i = 0; i < plan.copies.size(); ++i) {
-    const std::string& to = plan.copies[i];
-    if (to.empty()) continue;
-    StayResponsive();
-    const std::string from = list.ItemText(static_cast<int>(i));
-    // A file already there holds the same bytes, or the plan chose another name.
-    const WriteFault fault = IsFile(to) ? WriteFault::None : CopyFileContent(from, to);
-    if (fault == WriteFault::None) {
-      list.SetItemText(static_cast<int>(i), to);
-    } else {
-      return IsFile(from) ? WriteFailure(to, fault) : Failure(from, "Could not read this demo: it is no longer there.");
-    }
-  }
-  return std::string();
+  // Redrawn after every entry, the list would cost milliseconds per demo.
+  list.SetRedraw(false);
+  const std::string failure = CopyDemos(plan, list);
+  list.SetRedraw(true);
+  InvalidateRect(list.hwnd(), nullptr, TRUE);
+  return failure;
 }
 
 }  // namespace kavrin
