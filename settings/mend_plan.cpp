@@ -29,16 +29,14 @@ MendPlan PlanLoopFolder(const ChosenGame& game, const PathQuestions& disk) {
 // before the extension shortened to leave room for `suffix` ("_2") within
 // the engine's longest name.
 std::string CopyName(std::string name, const GameEngine& engine, const std::string& suffix) {
-  const std::string breaking = std::string(engine.splitChars) + engine.cutChars;
-  for (char& c : name) {
-    if (breaking.find(c) != std::string::npos) c = '_';
+  for (const char* breaking : {engine.splitChars, engine.cutChars}) {
+    for (; *breaking != '\0'; ++breaking) std::replace(name.begin(), name.end(), *breaking, '_');
   }
   const size_t dot = std::min(name.rfind('.'), name.size());
   const size_t rest = name.size() - dot + suffix.size();
   const size_t longest = engine.maxNameLength != 0 ? engine.maxNameLength : name.size() + suffix.size();
   return name.substr(0, std::min(dot, longest > rest ? longest - rest : 0)).append(suffix).append(name, dot);
 }
-
 
 // Where the demo goes: under its own name, or the first with a number
 // that no other file there, and no other copy, has taken.

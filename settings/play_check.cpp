@@ -72,6 +72,16 @@ void CheckFolders(std::vector<Finding>& findings, const ChosenGame& game, const 
   }
 }
 
+// Longer than the engine keeps. Quake's playdemo adds ".dem" to a name
+// without an extension (WinQuake/cl_demo.c @0023db32 CL_PlayDemo_f,
+// COM_DefaultExtension), so the kept part of a longer ".dem" name plays
+// when the cut falls just before its extension.
+bool TooLong(const std::string& name, const GameEngine& engine) {
+  const size_t kept = engine.maxNameLength;
+  const bool extended = engine.Family().kind == Quake && name.find('.') == kept && name.size() == kept + 4;
+  return kept != 0 && name.size() > kept && !(extended && EndsWith(name, ".dem"));
+}
+
 DemoCheck CheckDemo(const std::string& name, size_t index, const GameEngine& engine,
                     const std::vector<std::string>& folders, const PathQuestions& disk) {
   bool found = false;
@@ -79,7 +89,7 @@ DemoCheck CheckDemo(const std::string& name, size_t index, const GameEngine& eng
   return {found,
           engine.maxDemos != 0 && index >= engine.maxDemos,
           !FollowsRule(name, engine.nameRule),
-          engine.maxNameLength != 0 && name.size() > engine.maxNameLength,
+          TooLong(name, engine),
           FirstOf(name, engine.splitChars),
           FirstOf(name, engine.cutChars)};
 }

@@ -184,6 +184,34 @@ quake_case() {
   fi
 }
 
+# darkplaces_names_case: what DarkPlaces does with the names the game
+# table judges for it. With the loop folder as the mod: a name with
+# brackets (its console splits at blanks only), a 19-character name whose
+# first 15 are its stem (playdemo adds ".dem" to what it keeps) and a
+# 20-character one (cut to 15, not found: the loop stops there). The
+# demos start A D B and no more, as the play note says.
+darkplaces_names_case() {
+  local name=darkplaces/names game=$work/games/darkplaces-names line words starts
+  local stock_rc=('exec default.cfg' 'exec config.cfg' 'exec autoexec.cfg' stuffcmds)
+  mkdir -p "$game/id1" "$game/kavrin"
+  python3 "$quake_files" wad "$game/id1/gfx.wad"
+  crlf_lines "${stock_rc[@]}" 'startdemos demo1 demo2 demo3' >"$game/id1/quake.rc"
+  crlf_lines "${stock_rc[@]}" >"$game/kavrin/quake.rc"
+  python3 "$quake_files" demo "$game/id1/a.dem" A
+  python3 "$quake_files" demo "$game/id1/d(1).dem" D
+  python3 "$quake_files" demo "$game/id1/fifteen_chars_b.dem" B
+  python3 "$quake_files" demo "$game/id1/sixteen_chars_cc.dem" C
+  line=$("$kavrin_files" "$game" darkplaces.exe kavrin a.dem "d(1).dem" fifteen_chars_b.dem sixteen_chars_cc.dem)
+  read -ra words <<<"$line"
+  run_engine "$name" "$game" 30 5 "" /usr/games/darkplaces -basedir "$game" "${darkplaces_opts[@]}" "${words[@]}"
+  starts=$(demo_starts "$logs/$name.log")
+  if [ "$starts" = ADB ]; then
+    verdict PASS "$name" "demo starts A D B, then the loop stops at the name cut to 15 characters"
+  else
+    verdict FAIL "$name" "demo starts '$starts', want ADB and no more"
+  fi
+}
+
 # OpenArena's data in baseq3, where Kavrin writes, and baseoa, the base
 # folder of the OpenArena engine, as a link to it: the engine reads the very
 # folder a Quake III install would have. (Making baseq3 the engine's base
@@ -247,6 +275,7 @@ for engine in darkplaces quakespasm; do
   quake_case "$engine" ""
   quake_case "$engine" kavrin
 done
+darkplaces_names_case
 record_oa_demos
 q3_case "" ABC
 q3_case kavmod AB
