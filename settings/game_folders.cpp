@@ -16,8 +16,8 @@ std::vector<std::string> DemoSearchFolders(const ChosenGame& game) {
   std::vector<std::string> folders;
   if (!HasGameScript(family)) return folders;
   const std::string userRoot = JoinPath(game.appData, game.engine->userFolder);
-  for (const std::string& folder : {game.mod, std::string(family.baseFolder)}) {
-    if (folder.empty()) continue;
+  for (const char* folder : {game.mod.c_str(), family.baseFolder}) {
+    if (*folder == '\0') continue;
     const std::string below = JoinPath(folder, family.demoFolder);
     if (*game.engine->userFolder && !game.appData.empty()) folders.push_back(JoinPath(userRoot, below));
     folders.push_back(game.Folder(below));

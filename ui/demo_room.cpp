@@ -10,9 +10,11 @@ size_t DemosThatFit(size_t listed, size_t offered, size_t capacity) {
 }
 
 std::string DemosLeftOutMessage(size_t leftOut, size_t capacity) {
-  const std::string count = std::to_string(leftOut);
-  const std::string what = leftOut == 1 ? " demo was not added" : " demos were not added";
-  return count + what + ": the list holds at most " + std::to_string(capacity) + " demos.";
+  return std::to_string(leftOut)
+      .append(leftOut == 1 ? " demo was not added" : " demos were not added")
+      .append(": the list holds at most ")
+      .append(std::to_string(capacity))
+      .append(" demos.");
 }
 
 }  // namespace kavrin

@@ -95,7 +95,7 @@ std::string Say(const Finding& finding) {
 
 std::string PlayNoteText(const std::vector<Finding>& findings) {
   std::string text;
-  for (const Finding& finding : findings) text += (text.empty() ? "" : "\r\n") + Say(finding);
+  for (const Finding& finding : findings) text.append(text.empty() ? "" : "\r\n").append(Say(finding));
   return text;
 }
 

@@ -107,6 +107,8 @@ void PlayNotePanel::OnMend() {
   SetCursor(previous);
   disk_.Forget();
   Update();
+  // A hidden button would keep the focus, and Enter would press it, not OK.
+  if (plan_.caption.empty()) SendMessageA(dialog_, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(GetDlgItem(dialog_, IDOK)), TRUE);
   if (!failure.empty()) MessageBoxA(dialog_, failure.c_str(), "Kavrin", MB_OK | MB_ICONERROR);
 }
 
