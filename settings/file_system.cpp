@@ -4,8 +4,10 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <string>
 
+#include "settings/exe_path.h"
 #include "settings/file_system_platform.h"
 
 namespace kavrin {
@@ -15,6 +17,9 @@ using platform::PathKind;
 
 const char kTempSuffix[] = ".kavrin-new";
 const char kBackupSuffix[] = ".kavrin-old";
+// Copies and comparisons go in pieces this large: each read and write is a
+// system call under Wine, and a demo of any size needs little memory.
+constexpr size_t kPiece = 1 << 16;
 
 // Per process, so two saves running at once never write the same one.
 std::string StagedPath(const std::string& path) {
@@ -85,8 +90,19 @@ std::optional<std::string> ReadFilePart(const std::string& path, uint32_t offset
 }
 
 bool SameFileBytes(const std::string& a, const std::string& b) {
-  const std::optional<std::string> first = ReadWholeFile(a);
-  return first && first == ReadWholeFile(b);
+  std::FILE* first = std::fopen(a.c_str(), "rb");
+  std::FILE* second = first != nullptr ? std::fopen(b.c_str(), "rb") : nullptr;
+  bool same = second != nullptr;
+  // A piece of each, side by side.
+  std::string pieces(2 * kPiece, '\0');
+  for (size_t got = kPiece; same && got == kPiece;) {
+    got = std::fread(&pieces[0], 1, kPiece, first);
+    same = std::fread(&pieces[kPiece], 1, kPiece, second) == got && std::memcmp(&pieces[0], &pieces[kPiece], got) == 0;
+  }
+  same = same && std::ferror(first) == 0 && std::ferror(second) == 0;
+  if (second != nullptr) std::fclose(second);
+  if (first != nullptr) std::fclose(first);
+  return same;
 }
 
 bool IsFile(const std::string& path) { return platform::KindOf(path) == PathKind::File; }
@@ -134,16 +150,14 @@ bool ReplaceFileContent(const std::string& path, const std::string& bytes) {
   return false;
 }
 
-// Copies `from` into a new file `to` in pieces, so a demo of any size
-// needs little memory.
+// Copies `from` into a new file `to`, in pieces.
 WriteFault CopyBytes(const std::string& from, const std::string& to) {
   std::FILE* source = std::fopen(from.c_str(), "rb");
   if (source == nullptr) return WriteFault::Other;
   std::FILE* copy = std::fopen(to.c_str(), "wb");
   const WriteFault refused = copy == nullptr ? FaultOfFailedOpen(to) : WriteFault::Other;
   bool copied = copy != nullptr;
-  // In large pieces: each read and write is a system call under Wine.
-  std::string chunk(1 << 16, '\0');
+  std::string chunk(kPiece, '\0');
   size_t got;
   while (copied && (got = std::fread(&chunk[0], 1, chunk.size(), source)) > 0) {
     copied = std::fwrite(chunk.data(), 1, got, copy) == got;
@@ -152,6 +166,13 @@ WriteFault CopyBytes(const std::string& from, const std::string& to) {
   std::fclose(source);
   if (copy != nullptr && std::fclose(copy) != 0) copied = false;
   return copied ? WriteFault::None : refused;
+}
+
+std::string WriteFaultText(const std::string& path, const char* what, WriteFault fault) {
+  std::string text = DisplayPath(path).append("\n").append(what);
+  if (fault != WriteFault::AccessDenied) return text + '.';
+  return text.append(": Windows does not let this account write in that folder. Choose a game folder this account "
+                     "may write to, or run the configuration as administrator.");
 }
 
 WriteFault MakeFolder(const std::string& path) {

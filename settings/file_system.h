@@ -14,11 +14,6 @@ enum class WriteFault {
   Other,         // a directory in the way, a missing folder, a full disk...
 };
 
-// What the user is told of AccessDenied, and what to do.
-inline constexpr char kAccessDeniedAdvice[] =
-    "Windows does not let this account write in that folder. Choose a game folder this account may write to, "
-    "or run the configuration as administrator.";
-
 // The whole file as bytes; nullopt when it cannot be opened or read. A
 // missing file is read from its backup, if a replace was cut short there.
 std::optional<std::string> ReadFileBytes(const std::string& path);
@@ -27,7 +22,8 @@ std::optional<std::string> ReadFileBytes(const std::string& path);
 // nullopt when it cannot be read.
 std::optional<std::string> ReadFilePart(const std::string& path, uint32_t offset, uint32_t length);
 
-// Whether two files can be read and hold the same bytes.
+// Whether two files can be read and hold the same bytes; read in pieces
+// up to the first that differs.
 bool SameFileBytes(const std::string& a, const std::string& b);
 
 // Whether the folder holds a file whose name matches `pattern`, in which
@@ -78,6 +74,11 @@ bool EnsureFileExists(const std::string& path);
 
 // Creates one folder; true when it exists afterwards.
 bool MakeDirectory(const std::string& path);
+
+// What the user is told of a write that failed: the path as they write
+// it, then `what` ("Could not write this file"), and for AccessDenied
+// what to do about it.
+std::string WriteFaultText(const std::string& path, const char* what, WriteFault fault);
 
 // Creates one folder, and says why it could not.
 WriteFault MakeFolder(const std::string& path);

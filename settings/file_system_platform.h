@@ -28,5 +28,4 @@ bool SyncToDisk(std::FILE* file);
 // the system can.
 bool MoveOver(const std::string& from, const std::string& to);
 
-
 }  // namespace kavrin::platform

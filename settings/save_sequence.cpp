@@ -16,14 +16,8 @@ SaveResult Failure(SaveStatus status, const std::string& path, const char* what)
 }
 
 SaveResult WriteFailure(const std::string& path, WriteFault fault) {
-  SaveResult result = Failure(SaveStatus::WriteFailed, path, "Could not write this file");
-  if (fault == WriteFault::AccessDenied) {
-    result.message.append(": ").append(kAccessDeniedAdvice);
-  } else {
-    result.message += '.';
-  }
-  result.message += " Its earlier content is unchanged.";
-  return result;
+  return {SaveStatus::WriteFailed, path,
+          WriteFaultText(path, "Could not write this file", fault).append(" Its earlier content is unchanged.")};
 }
 
 SaveResult CommitAll(StagedFiles& files) {

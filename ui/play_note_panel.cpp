@@ -15,14 +15,8 @@ namespace {
 const UINT_PTR kTypingPause = 1;
 const UINT kTypingPauseMs = 300;
 
-// The path, as the user writes it, then what went wrong.
-std::string Failure(const std::string& path, const char* what, const char* how = "", const char* advice = "") {
-  return DisplayPath(path).append("\n").append(what).append(how).append(advice);
-}
-
 std::string WriteFailure(const std::string& path, WriteFault fault) {
-  const bool refused = fault == WriteFault::AccessDenied;
-  return Failure(path, "Could not write this file or folder", refused ? ": " : ".", refused ? kAccessDeniedAdvice : "");
+  return WriteFaultText(path, "Could not write this file or folder", fault);
 }
 
 // Windows takes a window for hung once its thread has not looked at its
@@ -57,11 +51,11 @@ std::string CopyDemos(const MendPlan& plan, const ListView& list) {
     const std::string from = list.ItemText(static_cast<int>(i));
     // A file already there holds the same bytes, or the plan chose another name.
     const WriteFault fault = IsFile(to) ? WriteFault::None : CopyFileContent(from, to);
-    if (fault == WriteFault::None) {
-      list.SetItemText(static_cast<int>(i), to);
-    } else {
-      return IsFile(from) ? WriteFailure(to, fault) : Failure(from, "Could not read this demo: it is no longer there.");
+    if (fault != WriteFault::None) {
+      if (IsFile(from)) return WriteFailure(to, fault);
+      return DisplayPath(from).append("\nCould not read this demo: it is no longer there.");
     }
+    list.SetItemText(static_cast<int>(i), to);
   }
   return std::string();
 }
@@ -108,7 +102,9 @@ void PlayNotePanel::OnMend() {
   disk_.Forget();
   Update();
   // A hidden button would keep the focus, and Enter would press it, not OK.
-  if (plan_.caption.empty()) SendMessageA(dialog_, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(GetDlgItem(dialog_, IDOK)), TRUE);
+  if (plan_.caption.empty()) {
+    SendMessageA(dialog_, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(GetDlgItem(dialog_, IDOK)), TRUE);
+  }
   if (!failure.empty()) MessageBoxA(dialog_, failure.c_str(), "Kavrin", MB_OK | MB_ICONERROR);
 }
 

@@ -33,8 +33,6 @@ OpenFileRequest DemoFileRequest(HWND owner, const ChosenGame& game, const std::s
   return {owner, filter, OFN_ALLOWMULTISELECT | OFN_HIDEREADONLY, kDemoSelectionChars, folder, *own ? 2u : 1u};
 }
 
-
-
 std::string EnvironmentVariable(const char* name) {
   const char* value = std::getenv(name);
   return value != nullptr ? value : "";

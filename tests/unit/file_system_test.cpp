@@ -148,6 +148,30 @@ TEST(FileSystem, ReadingGivesAllBytesOrNothing) {
   EXPECT_FALSE(ReadFileBytes(dir.path()).has_value());
 }
 
+TEST(FileSystem, ACopyArrivesWholeUnderItsNameAndComparesByItsBytes) {
+  TempDir dir;
+  // Over two pieces, so a difference past the first is found too.
+  const std::string bytes = std::string("\0\x1a\r\n", 4) + std::string(150000, 'd');
+  const std::string demo = dir / "demo.dm2", copy = dir / "copy.dm2", other = dir / "other.dm2";
+  WriteBytes(demo, bytes);
+  ASSERT_EQ(CopyFileContent(demo, copy), WriteFault::None);
+  EXPECT_EQ(ReadBytes(copy), bytes);
+  EXPECT_TRUE(SameFileBytes(demo, copy));
+
+  for (const std::string& changed : {bytes + "x", bytes.substr(0, 140000), bytes.substr(0, bytes.size() - 1) + "e"}) {
+    WriteBytes(other, changed);
+    EXPECT_FALSE(SameFileBytes(demo, other)) << changed.size();
+    EXPECT_FALSE(SameFileBytes(other, demo)) << changed.size();
+  }
+  EXPECT_FALSE(SameFileBytes(demo, dir / "missing"));
+  EXPECT_FALSE(SameFileBytes(dir / "missing", dir / "missing"));
+
+  // A copy that cannot be made leaves nothing behind.
+  EXPECT_EQ(CopyFileContent(dir / "missing", dir / "none.dm2"), WriteFault::Other);
+  EXPECT_NE(CopyFileContent(demo, dir / "no-folder/copy.dm2"), WriteFault::None);
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 3);
+}
+
 TEST(FileSystem, ChangesIntoDirectoriesThatExistOnly) {
   TempDir dir;
   const std::string before = CurrentDirectory();

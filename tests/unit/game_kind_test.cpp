@@ -39,6 +39,25 @@ TEST(ExePath, ABackslashByteInsideADoubleByteCharacterStillSplits) {
   EXPECT_EQ(ExeName(path), "game.exe");
 }
 
+TEST(ExePath, PathsAreJoinedAndShownAsExplorerTakesThem) {
+  EXPECT_EQ(JoinPath("C:\\q", "id1"), "C:\\q\\id1");
+  EXPECT_EQ(JoinPath("C:\\q\\", "id1"), "C:\\q\\id1");
+  EXPECT_EQ(JoinPath("C:\\q", ""), "C:\\q");
+  EXPECT_EQ(JoinPath("", "id1"), "id1");
+  const struct {
+    const char* path;
+    const char* shown;
+  } rows[] = {
+      {"C:\\q\\/id1/", "C:\\q\\id1"},
+      {"C:\\", "C:\\"},
+      {"C:/", "C:\\"},
+      {"\\\\server\\share\\\\q2\\", "\\\\server\\share\\q2"},
+      {"baseq2", "baseq2"},
+      {"", ""},
+  };
+  for (const auto& row : rows) EXPECT_EQ(DisplayPath(row.path), row.shown) << row.path;
+}
+
 TEST(ExePath, LowerCaseTouchesOnlyAsciiLetters) {
   EXPECT_EQ(LowerCase("QUAKE2.EXE"), "quake2.exe");
   EXPECT_EQ(LowerCase("GLQuake.exe"), "glquake.exe");
