@@ -1,5 +1,6 @@
 ; The Kavrin setup: puts Kavrin.scr into the system folder, registers an
-; uninstaller and makes Kavrin the current user's screen saver.
+; uninstaller, adds a Start-menu entry that opens Kavrin's settings as
+; administrator and makes Kavrin the current user's screen saver.
 ; Built by scripts/package.sh, which passes:
 ;   VERSION             the user-visible version ("3.00")
 ;   VERSION_NUMERIC     the same as four numbers, for the file's version record
@@ -16,6 +17,10 @@ SetCompressor /SOLID lzma
 !include x64.nsh
 
 !define UNINST_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\Kavrin"
+; In every user's Start menu (SetShellVarContext all): for a game under
+; Program Files, where the settings window's writes are refused unless it
+; runs as administrator.
+!define SETTINGS_LINK "$SMPROGRAMS\Kavrin settings (as administrator).lnk"
 !define DESKTOP_KEY "Control Panel\Desktop"
 
 ; The uninstaller is written at install time, so no File counts it in the
@@ -67,7 +72,7 @@ VIAddVersionKey /LANG=1033 "LegalCopyright" "Copyright (C) 2026 Telmora"
 !define MUI_PAGE_CUSTOMFUNCTION_PRE SetTitle
 !insertmacro MUI_PAGE_FINISH
 
-!define MUI_UNCONFIRMPAGE_TEXT_TOP "Kavrin ${VERSION} will be removed. Your settings stay where they are: q2scr.sc2 and demos.sc2 in C:\ or in %LOCALAPPDATA%\Kavrin, and Scrnsave.cfg in your game's folder."
+!define MUI_UNCONFIRMPAGE_TEXT_TOP "Kavrin ${VERSION} will be removed. What it wrote elsewhere stays: q2scr.sc2 and demos.sc2 in C:\ or in %LOCALAPPDATA%\Kavrin, Scrnsave.cfg in your game's folder, and what the settings window's button made (copies of demos, the kavrin loop folder)."
 !define MUI_PAGE_CUSTOMFUNCTION_PRE un.SetTitle
 !insertmacro MUI_UNPAGE_CONFIRM
 !define MUI_PAGE_CUSTOMFUNCTION_PRE un.SetTitle
@@ -119,6 +124,30 @@ Function EnsureReplaceable
   Quit
 FunctionEnd
 
+; The shortcut asks Windows to run it as administrator: SLDF_RUNAS_USER
+; (0x2000) in the link flags, the four bytes at offset 0x14 of a .lnk, which
+; CreateShortCut has no option for. The shortcut runs cmd, which starts
+; Kavrin.scr as a program with /c: given the .scr itself, the shell would
+; use the file type's "open" command, "%1" /S, which has no place for /c.
+Function CreateSettingsLink
+  !insertmacro ScreenSaverPath $1
+  SetShellVarContext all
+  CreateShortCut "${SETTINGS_LINK}" "$SYSDIR\cmd.exe" '/c ""$1" /c"' "$1" 0 SW_SHOWMINIMIZED "" \
+    "Kavrin's settings, run as administrator, for a game under Program Files"
+  ClearErrors
+  FileOpen $0 "${SETTINGS_LINK}" a
+  ${IfNot} ${Errors}
+    FileSeek $0 0x15 SET
+    FileReadByte $0 $2
+    IntOp $2 $2 | 0x20
+    FileSeek $0 0x15 SET
+    FileWriteByte $0 $2
+    FileClose $0
+  ${EndIf}
+  ; $LOCALAPPDATA and the like are the user's again.
+  SetShellVarContext current
+FunctionEnd
+
 Section "Kavrin screen saver" SecProgram
   SectionIn RO
   Call EnsureReplaceable
@@ -131,6 +160,7 @@ Section "Kavrin screen saver" SecProgram
   File "${STAGE}/README.txt"
   File "${STAGE}/LICENSE.txt"
   WriteUninstaller "$INSTDIR\Uninstall.exe"
+  Call CreateSettingsLink
 
   !insertmacro ScreenSaverPath $1
   WriteRegStr HKLM "${UNINST_KEY}" "DisplayName" "Kavrin screen saver"
@@ -190,9 +220,12 @@ Section "Uninstall"
   ${EndIf}
 
   DeleteRegKey HKLM "${UNINST_KEY}"
+  SetShellVarContext all
+  Delete "${SETTINGS_LINK}"
+  SetShellVarContext current
   Delete "$INSTDIR\README.txt"
   Delete "$INSTDIR\LICENSE.txt"
   Delete "$INSTDIR\Uninstall.exe"
   RMDir "$INSTDIR"
-  DetailPrint "Kept your settings: q2scr.sc2 and demos.sc2 (in C:\ or $LOCALAPPDATA\Kavrin) and Scrnsave.cfg in the game's folder."
+  DetailPrint "Kept your settings: q2scr.sc2 and demos.sc2 (in C:\ or $LOCALAPPDATA\Kavrin), Scrnsave.cfg in the game's folder, and what the settings window's button made there."
 SectionEnd

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds the Windows release into dist/: Kavrin-<version>-win32.zip
-# (Kavrin.scr, README.txt, LICENSE.txt), Kavrin-<version>-setup.exe and
-# SHA256SUMS. The version is read from the version record in res/Kavrin.rc.
+# (Kavrin.scr, README.txt made from README.md, LICENSE.txt),
+# Kavrin-<version>-setup.exe and SHA256SUMS. The version is read from the
+# version record in res/Kavrin.rc.
 #
 # Unsigned unless KAVRIN_SIGN holds a signing command that takes
 # "-in FILE -out FILE", e.g. "osslsigncode sign -pkcs12 cert.pfx -readpass
@@ -28,13 +29,14 @@ cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DKAVRIN_TESTS=
   -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-i686.cmake" >/dev/null
 cmake --build "$build"
 
-# Windows users read these in Notepad: CR LF line ends.
+# Windows users read these in Notepad: CR LF line ends. README.txt is
+# README.md's player part, made anew for every release.
 stage=$build/stage
 rm -rf "$stage"
 mkdir -p "$stage"
 cp "$build/Kavrin.scr" "$stage/"
 sign "$stage/Kavrin.scr"
-sed -e "s/@VERSION@/$version/g" -e 's/\r*$/\r/' package/README.txt >"$stage/README.txt"
+python3 scripts/readme-txt.py README.md "$version" >"$stage/README.txt"
 sed -e 's/\r*$/\r/' LICENSE >"$stage/LICENSE.txt"
 
 dist=$root/dist

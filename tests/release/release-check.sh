@@ -1,11 +1,16 @@
 #!/usr/bin/env bash
 # The release end to end. scripts/package.sh builds it: both files named
 # after the version record, checksums that verify, the zip's three files
-# with CR LF text for Windows users. Then, under Wine, in a 32-bit prefix
+# with CR LF text for Windows users; README.txt is what scripts/readme-txt.py
+# makes of README.md now, plain ASCII, and holds every README section the
+# program's texts name, as README.md does; every picture README.md shows is
+# in docs/. Then, under Wine, in a 32-bit prefix
 # and again in a 64-bit one (SysWOW64, Program Files (x86)), a silent
 # install puts Kavrin.scr into the system folder and README.txt beside the
 # uninstaller, registers the uninstaller with that version and size and
-# chooses Kavrin; an upgrade replaces the file; the installed program opens
+# chooses Kavrin, and adds the Start-menu entry "Kavrin settings (as
+# administrator)", marked to run as administrator, which opens the dialog;
+# an upgrade replaces the file; the installed program opens
 # its dialog; a silent uninstall takes all of it away again but keeps the
 # user's settings file. With the dialog open, an upgrade changes nothing and
 # ends with 32, and an uninstall leaves Kavrin.scr for the next restart and
@@ -59,9 +64,37 @@ mkdir -p "$unpacked"
 (cd "$unpacked" && cmake -E tar xf "$root/$zip")
 check "the zip holds Kavrin.scr, README.txt and LICENSE.txt" \
   test "$(cd "$unpacked" && ls | tr '\n' ' ')" = "Kavrin.scr LICENSE.txt README.txt "
-check "README.txt is CR LF and names the version" \
-  bash -c "$(declare -f crlf_only); crlf_only '$unpacked/README.txt' && grep -q 'Kavrin $version ' '$unpacked/README.txt'"
+check "README.txt is CR LF and its title names the version" \
+  bash -c "$(declare -f crlf_only); crlf_only '$unpacked/README.txt' && [ \"\$(head -n 1 '$unpacked/README.txt')\" = \$'Kavrin $version\\r' ]"
 check "LICENSE.txt is CR LF" crlf_only "$unpacked/LICENSE.txt"
+
+# README.txt is README.md's player part, made when the release is built; the
+# generator stops on what it cannot render (a table, a link to no heading).
+readme_txt=$unpacked/README.txt
+check "README.txt is what scripts/readme-txt.py makes of README.md now" \
+  bash -c "python3 scripts/readme-txt.py README.md '$version' | cmp -s - '$readme_txt'"
+check "README.txt is ASCII, without Markdown's marks" \
+  bash -c "! LC_ALL=C grep -qP '[^\\x00-\\x7F]|\`|\\*\\*|\\]\\(|<!--|-->|^#|^ *\\|' '$readme_txt'"
+
+# The sections the program's texts send the player to, as those texts name
+# them: each a heading of README.md and, underlined, of README.txt.
+sections=$(grep -rhoE "README(,|'s)? \\\\\"[^\\\\]+\\\\\"" app settings ui win |
+  sed -E 's/^[^"]*"(.*)\\"$/\1/' | sort -u)
+check "the program's texts name README sections ($(tr '\n' ';' <<<"$sections"))" test -n "$sections"
+while IFS= read -r section; do
+  [ -n "$section" ] || continue
+  check "README.md has the section \"$section\"" grep -qxF -e "## $section" -e "### $section" README.md
+  check "README.txt has the section \"$section\"" \
+    bash -c 'tr -d "\r" <"$1" | grep -A1 -xF -- "$2" | tail -n 1 | grep -qxE "[-~=]{${#2}}"' _ "$readme_txt" "$section"
+done <<<"$sections"
+
+# Every picture README.md shows is a file in docs/.
+pictures=$(grep -oE '!\[[^]]*\]\([^) ]+' README.md | sed -E 's/.*\(//')
+check "README.md shows pictures ($(tr '\n' ' ' <<<"$pictures"))" test -n "$pictures"
+while IFS= read -r picture; do
+  [ -n "$picture" ] || continue
+  check "README.md's picture $picture is a file in docs/" test "${picture#docs/}" != "$picture" -a -s "$picture"
+done <<<"$pictures"
 
 setup=$root/dist/Kavrin-$version-setup.exe
 uninst_key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Kavrin'
@@ -99,6 +132,56 @@ close_dialog() {
   timeout 30 tail --pid="$saver" -f /dev/null || kill "$saver" 2>/dev/null
 }
 
+# The link flags of a .lnk, the four bytes at 0x14 after its header size 0x4C,
+# hold SLDF_RUNAS_USER (0x2000): Windows runs the shortcut as administrator.
+runs_as_administrator() {
+  local header flags
+  header=$(od -An -tx4 -N4 "$1" | tr -d ' ')
+  flags=$(od -An -tu4 -j20 -N4 "$1" | tr -d ' ')
+  [ "$header" = 0000004c ] && [ -n "$flags" ] && (((flags & 0x2000) != 0))
+}
+
+# Whether the .lnk's strings (UTF-16, read here without their NULs) hold
+# each of the texts after it.
+link_holds() {
+  local link=$1 text
+  shift
+  for text in "$@"; do
+    tr -d '\0' <"$link" | grep -aqF -- "$text" || return 1
+  done
+}
+
+# Opens the settings window through the Start-menu entry, as a click on it
+# does, and closes it again; under Wine the shortcut runs as it is, without
+# an elevation prompt. Sets $window.
+open_by_settings_link() {
+  window=
+  eventually dialog_gone || return
+  wine start "$(wine winepath -w "$settings_link" 2>/dev/null)" </dev/null >/dev/null 2>&1
+  window=$(timeout 60 xdotool search --sync --name "^Kavrin Version $version Configuration\$" 2>/dev/null | head -n 1)
+}
+dialog_gone() {
+  ! xdotool search --name "^Kavrin Version $version Configuration\$" >/dev/null 2>&1
+}
+# Closes the window the Start-menu entry opened: Escape, again each second
+# for up to 10 s (on a busy machine a key may come before the dialog takes
+# keys, or go to cmd's console), then, should it still be open, this
+# prefix's Kavrin.scr and cmd by their ids. Not a check: Escape is checked
+# on the dialog opened directly, and a key's timing must not decide a run.
+close_settings_window() {
+  local i shown pid
+  for i in $(seq 10); do
+    shown=$(xdotool search --name "^Kavrin Version $version Configuration\$" 2>/dev/null | head -n 1)
+    [ -z "$shown" ] && return 0
+    timeout 5 xdotool windowfocus --sync "$shown" key Escape 2>/dev/null
+    sleep 1
+  done
+  for pid in $(pgrep -f 'Kavrin\.scr'); do
+    tr '\0' '\n' <"/proc/$pid/environ" 2>/dev/null | grep -qxF "WINEPREFIX=$WINEPREFIX" && kill "$pid"
+  done
+  eventually dialog_gone
+}
+
 installed_state() {
   sha256sum "$scr" "$program_dir"/*
   wine reg query "$uninst_key" /s </dev/null 2>/dev/null
@@ -117,6 +200,8 @@ install_pass() {
   fi
   rm -rf "$prefix"
   kavrin_wine_start "$prefix" "$arch"
+  # Wine would copy the setup's Start-menu entry into the host's menus.
+  export WINEDLLOVERRIDES="$WINEDLLOVERRIDES;winemenubuilder.exe="
   drive_c=$prefix/drive_c
   scr_path="C:\\windows\\$system\\Kavrin.scr"
   scr=$drive_c/windows/${system,,}/Kavrin.scr
@@ -135,6 +220,11 @@ install_pass() {
   check "$bits: the uninstaller is where the entry says" test -f "$(wine winepath -u "$uninstaller" 2>/dev/null)"
   check "$bits: README.txt is beside the uninstaller" cmp -s "$program_dir/README.txt" build/release/stage/README.txt
   check "$bits: SCRNSAVE.EXE names $scr_path" test "$(reg_value "$desktop_key" SCRNSAVE.EXE)" = "$scr_path"
+  settings_link="$drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/Kavrin settings (as administrator).lnk"
+  check "$bits: every user's Start menu holds \"Kavrin settings (as administrator)\"" test -s "$settings_link"
+  check "$bits: that shortcut is marked to run as administrator (SLDF_RUNAS_USER)" runs_as_administrator "$settings_link"
+  check "$bits: that shortcut runs cmd.exe /c \"\"$scr_path\" /c\"" \
+    link_holds "$settings_link" 'cmd.exe' '/c ""'"$scr_path"'" /c"'
   bytes=$(cat "$scr" "$program_dir/README.txt" "$program_dir/LICENSE.txt" "$program_dir/Uninstall.exe" | wc -c)
   kib=$(((bytes + 1023) / 1024))
   estimated=$(($(reg_value "$uninst_key" EstimatedSize)))
@@ -151,6 +241,10 @@ install_pass() {
   check "$bits: installed Kavrin.scr /c opens its dialog" test -n "$window"
   close_dialog
 
+  open_by_settings_link
+  check "$bits: the Start-menu entry opens Kavrin's settings" test -n "$window"
+  close_settings_window
+
   # Windows may store the path in any case.
   wine reg add "$desktop_key" /v SCRNSAVE.EXE /d "${scr_path^^}" /f </dev/null >/dev/null 2>&1
   quiet=$(reg_value "$uninst_key" QuietUninstallString)
@@ -159,6 +253,7 @@ install_pass() {
   check "$bits: uninstall removes Kavrin.scr" eventually test ! -e "$scr"
   check "$bits: uninstall removes the program folder, README.txt with it" eventually test ! -e "$program_dir"
   check "$bits: uninstall removes the entry" test -z "$(reg_value "$uninst_key" DisplayVersion)"
+  check "$bits: uninstall removes the Start-menu entry" test ! -e "$settings_link"
   check "$bits: uninstall clears SCRNSAVE.EXE naming the installed file in capitals" \
     test -z "$(reg_value "$desktop_key" SCRNSAVE.EXE)"
   check "$bits: uninstall keeps c:\\q2scr.sc2" test "$(cat "$drive_c/q2scr.sc2")" = $'user settings\r'
