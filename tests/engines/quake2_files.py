@@ -53,7 +53,8 @@ def demo(letter):
 
 def q2pro_demo(letter):
     # Q2PRO's client plays a demo only as the engine records one: the server
-    # data, the map, "precache", then frames with a field of view.
+    # data, the map, "precache", then frames with a field of view. Without
+    # the map's checksum it only warns ("Local map version differs").
     first = (bytes([SVC_SERVERDATA]) + struct.pack("<iiB", PROTOCOL_VERSION, 1, 0) + string("")
              + struct.pack("<h", 0) + string("kavrin")
              + bytes([SVC_CONFIGSTRING]) + struct.pack("<h", CS_MODELS + 1) + string(MAP_NAME)

@@ -44,7 +44,7 @@ def pak():
     # Its own quakespasm.pak, in the base folder, it reads without that mark.
     files = {
         "gfx/palette.lmp": bytes(256 * 3),
-        "gfx/colormap.lmp": bytes(64 * 256 + 1),  # 64 light levels, then the fullbright count
+        "gfx/colormap.lmp": bytes(64 * 256),  # 64 light levels of 256 colours
         "gfx/conback.lmp": struct.pack("<ii", 8, 8) + bytes(64),  # width, height, pixels
     }
     header_size = 12
