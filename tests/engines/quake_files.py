@@ -3,6 +3,7 @@
 
   quake_files.py demo PATH LETTER   a demo that prints KAVRIN_DEMO_<LETTER>, then ends
   quake_files.py wad PATH           a gfx.wad holding a blank console font
+  quake_files.py pak PATH           a pak of the pictures QuakeSpasm stops without
 """
 import struct
 import sys
@@ -35,11 +36,32 @@ def wad():
     return b"WAD2" + struct.pack("<ii", 1, header_size + len(conchars)) + conchars + lump
 
 
+def pak():
+    # QuakeSpasm stops at once without these three, all black here. Unless
+    # it finds the registered game it reads a file in a subfolder such as
+    # gfx/ only from a pak file, never loose from a folder; and any pak0.pak
+    # but id's marks the game modified, which the shareware game refuses.
+    # Its own quakespasm.pak, in the base folder, it reads without that mark.
+    files = {
+        "gfx/palette.lmp": bytes(256 * 3),
+        "gfx/colormap.lmp": bytes(64 * 256),  # 64 light levels of 256 colours
+        "gfx/conback.lmp": struct.pack("<ii", 8, 8) + bytes(64),  # width, height, pixels
+    }
+    header_size = 12
+    data, directory = b"", b""
+    for name, content in files.items():
+        directory += struct.pack("<56sii", name.encode(), header_size + len(data), len(content))
+        data += content
+    return b"PACK" + struct.pack("<ii", header_size + len(data), len(directory)) + data + directory
+
+
 def main(argv):
     if len(argv) == 4 and argv[1] == "demo" and len(argv[3]) == 1:
         data = demo(argv[3])
     elif len(argv) == 3 and argv[1] == "wad":
         data = wad()
+    elif len(argv) == 3 and argv[1] == "pak":
+        data = pak()
     else:
         sys.exit(__doc__)
     with open(argv[2], "wb") as out:
