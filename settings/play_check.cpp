@@ -72,14 +72,13 @@ void CheckFolders(std::vector<Finding>& findings, const ChosenGame& game, const 
   }
 }
 
-// Longer than the engine keeps. Quake's playdemo adds ".dem" to a name
-// without an extension (WinQuake/cl_demo.c @0023db32 CL_PlayDemo_f,
-// COM_DefaultExtension), so the kept part of a longer ".dem" name plays
-// when the cut falls just before its extension.
+// Longer than the engine keeps, unless the cut falls just before the
+// extension the engine adds back.
 bool TooLong(const std::string& name, const GameEngine& engine) {
   const size_t kept = engine.maxNameLength;
-  const bool extended = engine.Family().kind == Quake && name.find('.') == kept && name.size() == kept + 4;
-  return kept != 0 && name.size() > kept && !(extended && EndsWith(name, ".dem"));
+  const std::string added = engine.addedExtension;
+  const bool extended = !added.empty() && name.find('.') == kept && name.size() == kept + added.size();
+  return kept != 0 && name.size() > kept && !(extended && EndsWith(name, engine.addedExtension));
 }
 
 DemoCheck CheckDemo(const std::string& name, size_t index, const GameEngine& engine,
