@@ -34,6 +34,12 @@ bool MakeDirectory(const std::string& path) {
   return platform::KindOf(path) == platform::PathKind::Directory;
 }
 
+std::optional<uint64_t> FileSize(const std::string& path) {
+  struct stat info;
+  if (stat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode)) return std::nullopt;
+  return static_cast<uint64_t>(info.st_size);
+}
+
 bool FolderHoldsMatch(const std::string& folder, const std::string& pattern) {
   DIR* listing = opendir(folder.c_str());
   if (listing == nullptr) return false;

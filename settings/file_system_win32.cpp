@@ -50,6 +50,17 @@ bool MakeDirectory(const std::string& path) {
   return platform::KindOf(path) == platform::PathKind::Directory;
 }
 
+std::optional<uint64_t> FileSize(const std::string& path) {
+  // A wildcard would find another file's size.
+  if (path.find_first_of("*?") != std::string::npos) return std::nullopt;
+  WIN32_FIND_DATAA found;
+  const HANDLE search = FindFirstFileA(path.c_str(), &found);
+  if (search == INVALID_HANDLE_VALUE) return std::nullopt;
+  FindClose(search);
+  if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0) return std::nullopt;
+  return (static_cast<uint64_t>(found.nFileSizeHigh) << 32) | found.nFileSizeLow;
+}
+
 bool FolderHoldsMatch(const std::string& folder, const std::string& pattern) {
   WIN32_FIND_DATAA found;
   const HANDLE search = FindFirstFileA((folder + "\\" + pattern).c_str(), &found);

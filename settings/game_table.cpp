@@ -12,7 +12,8 @@ constexpr GameFamily kQuakeFamily{.kind = Quake,
                                   .modBeforeExec = true,
                                   .lineEnd = true,
                                   .startupScript = "quake.rc"};
-constexpr GameFamily kQuake2Family{.kind = Quake2, .baseFolder = "baseq2", .modSwitch = "+set game ", .demoFolder = "demos"};
+constexpr GameFamily kQuake2Family{
+    .kind = Quake2, .baseFolder = "baseq2", .modSwitch = "+set game ", .demoFolder = "demos"};
 // The engine takes its mod only from "-game" as it starts, and has no
 // "set" command (dreamstalker/rehlds, rehlds/engine/common.cpp
 // @468efba6 COM_ParseDirectoryFromCmd("-game", ...), around line 2310;
@@ -33,7 +34,8 @@ constexpr GameFamily kQuake3Family{.kind = Quake3,
                                    .demoFolder = "demos"};
 constexpr GameFamily kSinHeretic2Family{
     .kind = SinHeretic2, .baseFolder = "base", .modSwitch = "+set game ", .demoFolder = "demos"};
-constexpr GameFamily kQ2proFamily{.kind = Q2pro, .baseFolder = "baseq2", .modSwitch = "+set game ", .demoFolder = "demos"};
+constexpr GameFamily kQ2proFamily{
+    .kind = Q2pro, .baseFolder = "baseq2", .modSwitch = "+set game ", .demoFolder = "demos"};
 constexpr GameFamily kOtherFamily{.kind = Other, .modSwitch = "+set game "};
 
 // Each fact stands beside the source it was read in. Every engine's

@@ -41,7 +41,7 @@ Paths Demos(const Paths& names) {
 FakeDisk QuakeWithLoopFolder(const Paths& demos) {
   FakeDisk disk;
   disk.File("C:\\q\\id1\\pak0.pak", MakePak({{"quake.rc", kIdRc}})).File("C:\\q\\kavrin\\quake.rc", kOwnRc);
-  for (const std::string& demo : demos) disk.File("C:\\q\\id1\\" + demo, "");
+  for (const std::string& demo : demos) disk.File("C:\\q\\id1\\" + demo, demo);
   return disk;
 }
 
@@ -134,6 +134,17 @@ TEST(PlayCheck, OneRowPerRule) {
        {"C:\\q2\\q2pro.exe", "", Demos({"a.dm2.gz", "b.mvd2"}), ""},
        FakeDisk({"C:\\q2\\baseq2\\demos\\a.dm2.gz", "C:\\q2\\baseq2\\demos\\b.mvd2"}),
        {kQ2Folder, {F::NamesEndingTheRing, "b.mvd2", "", 1}}},
+      {"an empty demo plays nothing; the copy the game finds first is the one that counts",
+       {"C:\\q2\\yquake2.exe", "ctf", Demos({"a.dm2", "b.dm2", "c.dm2"}), ""},
+       FakeDisk({"C:\\q2\\baseq2\\demos\\a.dm2", "C:\\q2\\ctf\\demos\\c.dm2"})
+           .File("C:\\q2\\ctf\\demos\\a.dm2", "")
+           .File("C:\\q2\\baseq2\\demos\\b.dm2", "")
+           .File("C:\\q2\\baseq2\\demos\\c.dm2", ""),
+       {kQ2Folder, {F::DemosEmpty, "a.dm2", "", 2}}},
+      {"under Q2PRO it ends the ring",
+       {"C:\\q2\\q2pro.exe", "", Demos({"a.dm2"}), ""},
+       FakeDisk().File("C:\\q2\\baseq2\\demos\\a.dm2", ""),
+       {kQ2Folder, {F::EmptyDemosEndTheRing, "a.dm2", "", 1}}},
       {"Quake without a mod",
        {"C:\\q\\winquake.exe", "", Demos({"a.dem"}), ""},
        FakeDisk({"C:\\q\\id1\\a.dem"}),
@@ -196,6 +207,7 @@ TEST(PlayNote, ChoosesTheSentenceAndFillsItIn) {
       {{F::NamesSplit, "demo(1).dem", "", 1, 0, '('},
        "demo(1).dem holds \"(\": the game splits the name there and never plays it."},
       {{F::TooManyDemos, "9.dem", "", 2, 8}, "The game plays at most 8 demos: 9.dem and the 1 after it never play."},
+      {{F::EmptyDemosEndTheRing, "a.dm2", "", 1}, "a.dm2 is empty: it plays nothing and ends the ring."},
       {{F::AllWell, "Quake III", "", 1}, "1 demo will play in a loop in Quake III."},
       {{F::ModFolderMissing, "", "C:\\q\\" + std::string(1000000, 'm')},
        "The mod folder C:\\q\\" + std::string(195, 'm') + "... does not exist."},
