@@ -27,12 +27,9 @@ bool SyncToDisk(std::FILE* file) { return fsync(fileno(file)) == 0; }
 
 bool MoveOver(const std::string& from, const std::string& to) { return std::rename(from.c_str(), to.c_str()) == 0; }
 
-}  // namespace platform
+bool MakeOneDirectory(const std::string& path) { return mkdir(path.c_str(), 0777) == 0; }
 
-bool MakeDirectory(const std::string& path) {
-  mkdir(path.c_str(), 0777);
-  return platform::KindOf(path) == platform::PathKind::Directory;
-}
+}  // namespace platform
 
 std::optional<uint64_t> FileSize(const std::string& path) {
   struct stat info;

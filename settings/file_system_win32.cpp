@@ -43,12 +43,9 @@ bool MoveOver(const std::string& from, const std::string& to) {
   return move(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
 }
 
-}  // namespace platform
+bool MakeOneDirectory(const std::string& path) { return _mkdir(path.c_str()) == 0; }
 
-bool MakeDirectory(const std::string& path) {
-  _mkdir(path.c_str());
-  return platform::KindOf(path) == platform::PathKind::Directory;
-}
+}  // namespace platform
 
 std::optional<uint64_t> FileSize(const std::string& path) {
   // A wildcard would find another file's size.
