@@ -173,6 +173,24 @@ TEST(PlayCheck, OneRowPerRule) {
   }
 }
 
+TEST(StartupScript, StartdemosCountsWhereverACommandStarts) {
+  const struct {
+    const char* script;
+    bool startsDemos;
+  } rows[] = {
+      {"exec default.cfg\nstuffcmds\nstartdemos demo1 demo2\n", true},
+      {"  StartDemos demo1", true},
+      {"exec x.cfg; startdemos a", true},
+      {"exec x.cfg // ;startdemos", true},
+      {"echo \"a\nstartdemos b", true},
+      {"exec default.cfg\nstuffcmds\n", false},
+      {"echo \"x; startdemos a\"", false},
+      {"// startdemos a", false},
+      {"startdemosx a; exec startdemos", false},
+  };
+  for (const auto& row : rows) EXPECT_EQ(StartsDemos(row.script), row.startsDemos) << row.script;
+}
+
 TEST(PlayCheck, BrowsersOpenWhereTheDemosAre) {
   const FakeDisk disk({"C:\\q2\\", "C:\\q2\\baseq2\\demos\\a.dm2", "C:\\q2\\ctf\\demos", "C:\\q\\id1",
                        "C:\\q\\kavrin\\quake.rc", "C:\\q\\id1\\a.dem",
