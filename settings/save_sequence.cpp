@@ -20,9 +20,19 @@ SaveResult WriteFailure(const std::string& path, WriteFault fault) {
           WriteFaultText(path, "Could not write this file", fault).append(" Its earlier content is unchanged.")};
 }
 
+// Files put in place before one failed keep their new content: the
+// message says which file holds what.
 SaveResult CommitAll(StagedFiles& files) {
-  const std::string failed = files.Commit();
-  return failed.empty() ? SaveResult{} : WriteFailure(failed, WriteFault::Other);
+  const StagedFiles::Outcome outcome = files.Commit();
+  if (outcome.kept.empty()) return SaveResult{};
+  SaveResult result = WriteFailure(outcome.kept.front(), WriteFault::Other);
+  for (const std::string& path : outcome.replaced) {
+    result.message.append("\n").append(DisplayPath(path)).append(" holds its new content.");
+  }
+  for (size_t i = 1; i < outcome.kept.size(); ++i) {
+    result.message.append("\n").append(DisplayPath(outcome.kept[i])).append(" keeps its earlier content.");
+  }
+  return result;
 }
 
 struct Refusal {

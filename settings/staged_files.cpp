@@ -18,13 +18,15 @@ void StagedFiles::Discard() {
   staged_.clear();
 }
 
-std::string StagedFiles::Commit() {
+StagedFiles::Outcome StagedFiles::Commit() {
+  Outcome outcome;
   // What failed and what comes after it stay staged, for the destructor.
-  while (!staged_.empty()) {
-    if (!CommitStagedFile(staged_.front())) return staged_.front();
+  while (!staged_.empty() && CommitStagedFile(staged_.front())) {
+    outcome.replaced.push_back(staged_.front());
     staged_.erase(staged_.begin());
   }
-  return std::string();
+  outcome.kept = staged_;
+  return outcome;
 }
 
 }  // namespace kavrin

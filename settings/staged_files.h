@@ -24,9 +24,14 @@ class StagedFiles {
   // Removes everything staged so far; nothing visible changes.
   void Discard();
 
-  // Puts every staged file in place, in staging order. Returns "" or the
-  // path of the first file that could not be put in place.
-  std::string Commit();
+  // What Commit did with each staged file, in staging order.
+  struct Outcome {
+    std::vector<std::string> replaced;  // now holding their new content
+    std::vector<std::string> kept;      // the first that could not be replaced, then those after it
+  };
+  // Puts the staged files in place, in staging order, up to the first that
+  // cannot be; that one and the files after it keep their earlier content.
+  Outcome Commit();
 
  private:
   std::vector<std::string> staged_;
