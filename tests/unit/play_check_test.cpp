@@ -166,6 +166,11 @@ TEST(PlayCheck, OneRowPerRule) {
        QuakeWithLoopFolder({"a.dem"}).File("C:\\q\\kavrin\\quake.rc", kIdRc),
        {kQuakeFolder, {F::ModScriptStartsDemos, "quake.rc", "C:\\q\\kavrin\\quake.rc"}}},
       {"no demos", {"C:\\q\\glquake.exe", "", {}, ""}, FakeDisk({"C:\\q\\id1"}), {kQuakeFolder, {F::NoDemos}}},
+      {"a bare executable name: the folders at the root of the drive, where the save writes",
+       {"quake2.exe", "ctf", Demos({"a.dm2", "b.dm2"}), ""},
+       FakeDisk({"\\baseq2\\demos\\a.dm2", "baseq2\\demos\\b.dm2", "ctf"}),
+       {{F::ScriptFolder, "Quake II", "\\baseq2"}, {F::ModFolderMissing, "", "\\ctf"},
+        {F::DemosNotFound, "b.dm2", "\\ctf\\demos or \\baseq2\\demos", 1}}},
   };
   for (const auto& row : rows) {
     const ChosenGame game = ChooseGame(row.input.exePath, row.input.modDir, row.input.appData);
