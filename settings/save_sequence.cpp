@@ -23,14 +23,13 @@ SaveResult WriteFailure(const std::string& path, WriteFault fault) {
 // Files put in place before one failed keep their new content: the
 // message says which file holds what.
 SaveResult CommitAll(StagedFiles& files) {
-  const StagedFiles::Outcome outcome = files.Commit();
-  if (outcome.kept.empty()) return SaveResult{};
-  SaveResult result = WriteFailure(outcome.kept.front(), WriteFault::Other);
-  for (const std::string& path : outcome.replaced) {
-    result.message.append("\n").append(DisplayPath(path)).append(" holds its new content.");
-  }
-  for (size_t i = 1; i < outcome.kept.size(); ++i) {
-    result.message.append("\n").append(DisplayPath(outcome.kept[i])).append(" keeps its earlier content.");
+  const size_t committed = files.Commit();
+  const std::vector<std::string>& paths = files.Paths();
+  if (committed == paths.size()) return SaveResult{};
+  SaveResult result = WriteFailure(paths[committed], WriteFault::Other);
+  for (size_t i = 0; i < paths.size(); ++i) {
+    const char* holds = i < committed ? " holds its new content." : " keeps its earlier content.";
+    if (i != committed) result.message.append("\n").append(DisplayPath(paths[i])).append(holds);
   }
   return result;
 }

@@ -21,20 +21,20 @@ class StagedFiles {
   // Says why when it cannot be written or `path` cannot be replaced.
   WriteFault Stage(const std::string& path, const std::string& text);
 
-  // Removes everything staged so far; nothing visible changes.
+  // Removes everything staged and not yet put in place.
   void Discard();
 
-  // What Commit did with each staged file, in staging order.
-  struct Outcome {
-    std::vector<std::string> replaced;  // now holding their new content
-    std::vector<std::string> kept;      // the first that could not be replaced, then those after it
-  };
   // Puts the staged files in place, in staging order, up to the first that
-  // cannot be; that one and the files after it keep their earlier content.
-  Outcome Commit();
+  // cannot be, which keeps its earlier content as the files after it do.
+  // Returns how many were put in place.
+  size_t Commit();
+
+  // Every file staged, in staging order.
+  const std::vector<std::string>& Paths() const { return paths_; }
 
  private:
-  std::vector<std::string> staged_;
+  std::vector<std::string> paths_;
+  size_t committed_ = 0;  // the first of paths_ are in place
 };
 
 }  // namespace kavrin
