@@ -87,8 +87,12 @@ DemoCheck CheckDemo(const std::string& name, size_t index, const GameEngine& eng
                     const std::vector<std::string>& folders, const PathQuestions& disk) {
   // The file the engine plays: the first of that name where it looks.
   std::string played;
-  for (auto folder = folders.begin(); played.empty() && folder != folders.end(); ++folder) {
-    if (disk.Exists(JoinPath(*folder, name))) played = JoinPath(*folder, name);
+  for (const std::string& folder : folders) {
+    const std::string path = JoinPath(folder, name);
+    if (disk.Exists(path)) {
+      played = path;
+      break;
+    }
   }
   return {!played.empty(),
           !played.empty() && disk.FileSize(played) == uint64_t{0},
@@ -187,6 +191,7 @@ PlayCheck CheckPlay(const ChosenGame& game, const std::vector<std::string>& demo
   CheckFolders(check.findings, game, disk);
   CheckDemos(check, game, demos, disk);
   CheckStartupScript(check, game, disk);
+  // The script's folder only informs.
   const bool nothingInTheWay = std::all_of(check.findings.begin(), check.findings.end(),
                                            [](const Finding& f) { return f.what == PlayFinding::ScriptFolder; });
   if (nothingInTheWay) Add(check.findings, PlayFinding::AllWell, game.engine->title).count = demos.size();

@@ -100,9 +100,10 @@ std::string Cut(const std::string& value) {
 std::string Say(const Finding& finding) {
   const Sentences sentences = SentencesOf(finding.what);
   const char* sentence = finding.count > 1 && sentences.several != nullptr ? sentences.several : sentences.one;
-  const std::string values[] = {Cut(finding.subject),           Cut(finding.path),
-                                std::string(1, finding.character), std::to_string(finding.count),
-                                std::to_string(finding.count - 1), std::to_string(finding.limit)};
+  // In the order of kBlanks.
+  const std::string values[] = {Cut(finding.subject), Cut(finding.path), std::string(1, finding.character),
+                                std::to_string(finding.count), std::to_string(finding.count - 1),
+                                std::to_string(finding.limit)};
   return FillTemplate(sentence, kBlanks, values);
 }
 
