@@ -47,8 +47,8 @@ std::string BuildArgumentLine(const GameFamily& family, const std::string& modDi
 std::string ModFromArgumentLine(const std::string& argumentLine, const GameFamily& family) {
   std::string mod;
   if (ReadFamilyMod(argumentLine, family, mod)) return mod;
-  for (const GameFamily& other : GameFamilies()) {
-    if (ReadFamilyMod(argumentLine, other, mod)) return mod;
+  for (const KnownExecutable& other : KnownExecutables()) {
+    if (ReadFamilyMod(argumentLine, other.engine.Family(), mod)) return mod;
   }
   return std::string();
 }

@@ -14,9 +14,10 @@ std::string BuildArgumentLine(const GameFamily& family, const std::string& modDi
 
 // The mod directory stored in an argument line, without surrounding
 // blanks; "" when there is none. The line is read first as `family` writes
-// it and as it once wrote it, then as the other families do, for a game
-// that an earlier version put in another family. A switch counts only in
-// its place in the line, so a mod's name never reads as a switch.
+// it and as it once wrote it, then as the family of each executable the
+// table knows writes it, for a game that an earlier version put in another
+// family. A switch counts only in its place in the line, so a mod's name
+// never reads as a switch.
 std::string ModFromArgumentLine(const std::string& argumentLine, const GameFamily& family);
 
 }  // namespace kavrin

@@ -176,9 +176,14 @@ std::string WriteFaultText(const std::string& path, const char* what, WriteFault
 }
 
 WriteFault MakeFolder(const std::string& path) {
-  if (MakeDirectory(path)) return WriteFault::None;
-  return platform::AccessWasDenied() ? WriteFault::AccessDenied : WriteFault::Other;
+  if (platform::MakeOneDirectory(path)) return WriteFault::None;
+  // Asked before IsDirectory asks the system again, which sets errno anew.
+  const bool denied = platform::AccessWasDenied();
+  if (IsDirectory(path)) return WriteFault::None;
+  return denied ? WriteFault::AccessDenied : WriteFault::Other;
 }
+
+bool MakeDirectory(const std::string& path) { return MakeFolder(path) == WriteFault::None; }
 
 WriteFault CopyFileContent(const std::string& from, const std::string& to) {
   const std::string staged = StagedPath(to);

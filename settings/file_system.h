@@ -36,6 +36,10 @@ bool IsFile(const std::string& path);
 // Whether `path` names an existing file or directory.
 bool PathExists(const std::string& path);
 
+// The size in bytes of the file `path` names; nullopt for a directory or
+// a file that cannot be looked at.
+std::optional<uint64_t> FileSize(const std::string& path);
+
 // Where a replace without a replacing rename keeps the old file meanwhile.
 std::string BackupPath(const std::string& path);
 

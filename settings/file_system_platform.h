@@ -17,8 +17,13 @@ PathKind KindOf(const std::string& path);
 // This process's id.
 int ProcessId();
 
-// Right after a failed fopen: did the system refuse this account?
+// Right after a failed fopen or MakeOneDirectory: did the system refuse
+// this account?
 bool AccessWasDenied();
+
+// Creates one folder; false when it could not, the folder already there
+// included.
+bool MakeOneDirectory(const std::string& path);
 
 // Until this returns, the flushed bytes may sit in a cache a power cut
 // loses.

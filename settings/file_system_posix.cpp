@@ -27,11 +27,14 @@ bool SyncToDisk(std::FILE* file) { return fsync(fileno(file)) == 0; }
 
 bool MoveOver(const std::string& from, const std::string& to) { return std::rename(from.c_str(), to.c_str()) == 0; }
 
+bool MakeOneDirectory(const std::string& path) { return mkdir(path.c_str(), 0777) == 0; }
+
 }  // namespace platform
 
-bool MakeDirectory(const std::string& path) {
-  mkdir(path.c_str(), 0777);
-  return platform::KindOf(path) == platform::PathKind::Directory;
+std::optional<uint64_t> FileSize(const std::string& path) {
+  struct stat info;
+  if (stat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode)) return std::nullopt;
+  return static_cast<uint64_t>(info.st_size);
 }
 
 bool FolderHoldsMatch(const std::string& folder, const std::string& pattern) {

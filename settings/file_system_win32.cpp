@@ -43,11 +43,19 @@ bool MoveOver(const std::string& from, const std::string& to) {
   return move(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
 }
 
+bool MakeOneDirectory(const std::string& path) { return _mkdir(path.c_str()) == 0; }
+
 }  // namespace platform
 
-bool MakeDirectory(const std::string& path) {
-  _mkdir(path.c_str());
-  return platform::KindOf(path) == platform::PathKind::Directory;
+std::optional<uint64_t> FileSize(const std::string& path) {
+  // A wildcard would find another file's size.
+  if (path.find_first_of("*?") != std::string::npos) return std::nullopt;
+  WIN32_FIND_DATAA found;
+  const HANDLE search = FindFirstFileA(path.c_str(), &found);
+  if (search == INVALID_HANDLE_VALUE) return std::nullopt;
+  FindClose(search);
+  if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0) return std::nullopt;
+  return (static_cast<uint64_t>(found.nFileSizeHigh) << 32) | found.nFileSizeLow;
 }
 
 bool FolderHoldsMatch(const std::string& folder, const std::string& pattern) {

@@ -21,8 +21,10 @@ struct ChosenGame {
   std::string appData;  // %APPDATA%; "" when unknown
 
   const GameFamily& Family() const { return engine->Family(); }
-  // A folder beside the executable: C:\q\id1.
-  std::string Folder(const std::string& name) const { return exeDirectory + name; }
+  // A folder beside the executable: C:\q\id1. Beside a bare executable
+  // name, at the root of the drive (\id1), where the save puts the base
+  // folder (BaseDirectory).
+  std::string Folder(const std::string& name) const { return (exeDirectory.empty() ? "\\" : exeDirectory) + name; }
 };
 
 ChosenGame ChooseGame(const std::string& exePath, const std::string& modDir, const std::string& appData);

@@ -1,6 +1,7 @@
 #include "settings/game_script.h"
 
 #include "settings/exe_path.h"
+#include "settings/text_template.h"
 
 namespace kavrin {
 namespace {
@@ -27,29 +28,28 @@ std::string DemomapName(const std::string& path) {
   return name;
 }
 
+// The blanks of a ring entry: its number, its demo's name, and the number
+// of the entry after it.
+constexpr std::string_view kEntryBlanks[] = {"entry", "demo", "next"};
+
 // Entries 0 to N - 1 play the demos in order; the last leads back to 0.
-// Each is a copy of `entry`, in which {i} is the entry's number, {n} the
-// demo's name as `name` gives it and {s} the number of the entry after it.
-std::string Ring(const Demos& demos, const char* entry, std::string (*name)(const std::string&)) {
+// Each is a copy of `entry`, its demo named as `name` gives it.
+std::string Ring(const Demos& demos, std::string_view entry, std::string (*name)(const std::string&)) {
   std::string text;
   for (size_t i = 0; i < demos.size(); ++i) {
-    for (const char* c = entry; *c != '\0'; ++c) {
-      if (*c != '{') {
-        text += *c;
-        continue;
-      }
-      text += c[1] == 'n' ? name(demos[i]) : std::to_string(c[1] == 'i' ? i : RingSuccessor(i, demos.size()));
-      c += 2;
-    }
+    const std::string values[] = {std::to_string(i), name(demos[i]), std::to_string(RingSuccessor(i, demos.size()))};
+    text += FillTemplate(entry, kEntryBlanks, values);
   }
   return text;
 }
 
-const char kDemomapEntry[] = "alias demo{i} \"demomap {n}; set nextserver demo{s}\" \n";
+constexpr char kDemomapEntry[] = "alias demo{entry} \"demomap {demo}; set nextserver demo{next}\" \n";
 // On "demo": each entry names the next before its demo starts, and the
 // engine runs that name when the demo ends.
-const char kDemoEntry[] = "alias demo{i} \"set nextserver demo{s}; demo {n}\" \n";
-const char kQuake3Entry[] = "set d{i} \"demo {n}; set nextdemo vstr d{s}\" \n";
+constexpr char kDemoEntry[] = "alias demo{entry} \"set nextserver demo{next}; demo {demo}\" \n";
+constexpr char kQuake3Entry[] = "set d{entry} \"demo {demo}; set nextdemo vstr d{next}\" \n";
+static_assert(IsTemplate(kDemomapEntry, kEntryBlanks) && IsTemplate(kDemoEntry, kEntryBlanks) &&
+              IsTemplate(kQuake3Entry, kEntryBlanks));
 
 }  // namespace
 

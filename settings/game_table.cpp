@@ -1,179 +1,158 @@
 #include "settings/game_table.h"
 
-#include <iterator>
-
 #include "settings/exe_path.h"
 #include "settings/game_script.h"
 
 namespace kavrin {
 namespace {
 
-// Indices into kFamilies.
-enum FamilyIndex : unsigned char {
-  kQuakeFamily,
-  kQuake2Family,
-  kHlFamily,
-  kQuake3Family,
-  kSinHeretic2Family,
-  kQ2proFamily,
-  kOtherFamily,
-};
-
-constexpr GameFamily kFamilies[] = {
-    {.kind = Quake,
-     .baseFolder = "id1",
-     .modSwitch = "-game ",
-     .modBeforeExec = true,
-     .lineEnd = true,
-     .startupScript = "quake.rc"},
-    {.kind = Quake2, .baseFolder = "baseq2", .modSwitch = "+set game ", .demoFolder = "demos"},
-    // The engine takes its mod only from "-game" as it starts, and has no
-    // "set" command (dreamstalker/rehlds, rehlds/engine/common.cpp
-    // @468efba6 COM_ParseDirectoryFromCmd("-game", ...), around line 2310;
-    // cmd.cpp @05226719 Cmd_Init, around lines 547-553). Kavrin once wrote
-    // "+set game", which never loaded the mod.
-    {.kind = Hl,
-     .baseFolder = "valve",
-     .argumentsHead = "-toconsole ",
-     .modSwitch = "-game ",
-     .modBeforeExec = true,
-     .earlierModSwitch = "+set game "},
-    // The engine takes its mod only from "fs_game"; Kavrin once wrote
-    // "+set game", which it ignored.
-    {.kind = Quake3,
-     .baseFolder = "baseq3",
-     .modSwitch = "+set fs_game ",
-     .earlierModSwitch = "+set game ",
-     .demoFolder = "demos"},
-    {.kind = SinHeretic2, .baseFolder = "base", .modSwitch = "+set game ", .demoFolder = "demos"},
-    {.kind = Q2pro, .baseFolder = "baseq2", .modSwitch = "+set game ", .demoFolder = "demos"},
-    {.kind = Other, .modSwitch = "+set game "},
-};
-
-// Indices into kEngines.
-enum EngineIndex : unsigned char {
-  kIdQuake,
-  kQuakeSpasm,
-  kDarkPlaces,
-  kQuake2,
-  kQ2pro,
-  kHalfLife,
-  kQuake3,
-  kIoQuake3,
-  kSin,
-  kHeretic2,
-  kUnknownEngine,
-};
+constexpr GameFamily kQuakeFamily{.kind = Quake,
+                                  .baseFolder = "id1",
+                                  .modSwitch = "-game ",
+                                  .modBeforeExec = true,
+                                  .lineEnd = true,
+                                  .startupScript = "quake.rc"};
+constexpr GameFamily kQuake2Family{
+    .kind = Quake2, .baseFolder = "baseq2", .modSwitch = "+set game ", .demoFolder = "demos"};
+// The engine takes its mod only from "-game" as it starts, and has no
+// "set" command (dreamstalker/rehlds, rehlds/engine/common.cpp
+// @468efba6 COM_ParseDirectoryFromCmd("-game", ...), around line 2310;
+// cmd.cpp @05226719 Cmd_Init, around lines 547-553). Kavrin once wrote
+// "+set game", which never loaded the mod.
+constexpr GameFamily kHlFamily{.kind = Hl,
+                               .baseFolder = "valve",
+                               .argumentsHead = "-toconsole ",
+                               .modSwitch = "-game ",
+                               .modBeforeExec = true,
+                               .earlierModSwitch = "+set game "};
+// The engine takes its mod only from "fs_game"; Kavrin once wrote
+// "+set game", which it ignored.
+constexpr GameFamily kQuake3Family{.kind = Quake3,
+                                   .baseFolder = "baseq3",
+                                   .modSwitch = "+set fs_game ",
+                                   .earlierModSwitch = "+set game ",
+                                   .demoFolder = "demos"};
+constexpr GameFamily kSinHeretic2Family{
+    .kind = SinHeretic2, .baseFolder = "base", .modSwitch = "+set game ", .demoFolder = "demos"};
+constexpr GameFamily kQ2proFamily{
+    .kind = Q2pro, .baseFolder = "baseq2", .modSwitch = "+set game ", .demoFolder = "demos"};
+constexpr GameFamily kOtherFamily{.kind = Other, .modSwitch = "+set game "};
 
 // Each fact stands beside the source it was read in. Every engine's
 // console splits a name at a blank, and its command buffer at ";" and a
 // quote, so splitChars begins with those three.
-constexpr GameEngine kEngines[] = {
-    // id-Software/Quake @a8f828a0: WinQuake/client.h:98-99 MAX_DEMOS 8,
-    // MAX_DEMONAME 16; host_cmd.c Host_Startdemos_f keeps
-    // sizeof(cls.demos[0])-1 characters; common.c COM_Parse makes each of
-    // {})(': a word of its own.
-    {.title = "Quake",
-     .demoFiles = "Quake demos (*.dem)|*.dem",
-     .splitChars = " ;\"{}()':",
-     .family = kQuakeFamily,
-     .maxDemos = 8,
-     .maxNameLength = 15},
-    // sezero/quakespasm: Quake/client.h:90-91 @017c3d74 (8, 16); host_cmd.c
-    // @00530bda q_strlcpy(..., sizeof(cls.demos[0])); common.c @71d7d02e
-    // COM_Parse splits at {})(' (a ':' only at a word's start).
-    // Novum/vkQuake: Quake/client.h:94-95 @009c9590; host_cmd.c and
-    // common.c @0059b930 as QuakeSpasm's.
-    // andrei-drexler/ironwail: Quake/client.h:93-94 @3bcc2dcc; host_cmd.c
-    // @0c69c8f8 and COM_ParseEx in common.c @096c3d95 as QuakeSpasm's.
-    {.title = "Quake",
-     .demoFiles = "Quake demos (*.dem)|*.dem",
-     .splitChars = " ;\"{}()'",
-     .family = kQuakeFamily,
-     .maxDemos = 8,
-     .maxNameLength = 15},
-    // DarkPlacesEngine/DarkPlaces qdefs.h:108-109 @0d8958d7 MAX_DEMOS 8,
-    // MAX_DEMONAME 16; xonotic/darkplaces cl_demo.c @179f15c1
-    // CL_Startdemos_f dp_strlcpy(..., sizeof(cls.demos[i-1])); common.c
-    // @00963fa2 COM_ParseToken_Console splits at white space only; fs.c
-    // @01b61745 "unpacked files have the priority over packed files".
-    {.title = "Quake",
-     .demoFiles = "Quake demos (*.dem)|*.dem",
-     .splitChars = " ;\"",
-     .family = kQuakeFamily,
-     .maxDemos = 8,
-     .maxNameLength = 15,
-     .looseFilesFirst = true},
-    // id-Software/Quake-2 @372afde4: server/sv_init.c SV_Map strcpy()s the
-    // name into level[MAX_QPATH] (lines 394, 405; MAX_QPATH 64 in
-    // game/q_shared.h:71), cuts it at "+" (lines 408-415, the rest is the
-    // next map) and takes it for a demo only if it ends in ".dm2" (line
-    // 442, strcmp); qcommon/cmd.c:562-576 Cmd_MacroExpandString replaces
-    // a "$" and what follows (SV_Map would cut there too, lines 422-426).
-    // yquake2/yquake2 @01ae3cb7: src/server/sv_init.c SV_Map as id's;
-    // src/common/header/shared.h:135 MAX_QPATH 64; cmdparser.c @00bf0165
-    // expands "$" as id's. KMQuake2's own files are stored only in the
-    // fork m-x-d/KMQuake2: server/sv_init.c @0e90e17b SV_Map
-    // Q_strncpyz(level, ..., sizeof(level)) cuts a longer name, which then
-    // no longer ends in ".dm2"; "+" and "$" as id's; game/q_shared.h
-    // @023a73da MAX_QPATH 64.
-    {.title = "Quake II",
-     .demoFiles = "Quake II demos (*.dm2)|*.dm2",
-     .splitChars = " ;\"$",
-     .cutChars = "+",
-     .family = kQuake2Family,
-     .nameRule = DemoNameRule::Dm2,
-     .maxNameLength = 63},
-    // skullernet/q2pro: src/client/demo.c @02d534df finish_demo runs the
-    // "nextserver" cvar at a demo's end while cl_demowait is 0, and the
-    // demo command looks in "demos/" of every search path for the name,
-    // or the name with ".dm2"; an ".mvd2" goes to mvdplay, which does not.
-    // Some builds refuse demomap (src/server/commands.c @258114bf
-    // "command is no longer supported"), hence a dialect of its own.
-    // common/cmd.c @26b9feb0 splits at white space and expands "$".
-    {.title = "Quake II",
-     .demoFiles = "Quake II demos (*.dm2)|*.dm2",
-     .splitChars = " ;\"$",
-     .family = kQ2proFamily,
-     .nameRule = DemoNameRule::Dm2OrGz},
-    // The engine's source is not published; dreamstalker/rehlds rebuilds
-    // it: rehlds/engine/client.h:54 @0399c02f MAX_DEMOS 32; host_cmd.cpp
-    // @05226719 Host_Startdemos_f Q_strncpy(..., 15); common.cpp @468efba6
-    // COM_Parse splits at {})(', and ':' (around line 1612).
-    {.title = "Half-Life",
-     .demoFiles = "Half-Life demos (*.dem)|*.dem",
-     .splitChars = " ;\"{}()',:",
-     .family = kHlFamily,
-     .maxDemos = 32,
-     .maxNameLength = 15},
-    // id's Quake III and Quake3e: no limit on the demos or their names
-    // that a list of 100 names of 100 characters reaches.
-    {.title = "Quake III",
-     .demoFiles = "Quake III demos (*.dm_*)|*.dm_*",
-     .splitChars = " ;\"",
-     .family = kQuake3Family,
-     .nameRule = DemoNameRule::DmNumber},
-    // ioquake3 also reads the player's own folder below %APPDATA%.
-    {.title = "Quake III",
-     .userFolder = "Quake3",
-     .demoFiles = "Quake III demos (*.dm_*)|*.dm_*",
-     .splitChars = " ;\"",
-     .family = kQuake3Family,
-     .nameRule = DemoNameRule::DmNumber},
-    // Only the game code is published, not the engine: today's values.
-    {.title = "SiN",
-     .demoFiles = "SiN demos (*.dm2)|*.dm2",
-     .splitChars = " ;\"",
-     .family = kSinHeretic2Family,
-     .nameRule = DemoNameRule::Dm2},
-    // Its engine's source is not published; a reconstruction of it records
-    // ".hd2" demos, so Kavrin does not judge the names.
-    {.title = "Heretic II",
-     .demoFiles = "Heretic II demos (*.hd2)|*.hd2",
-     .splitChars = " ;\"",
-     .family = kSinHeretic2Family},
-    {.family = kOtherFamily},
-};
+
+// id-Software/Quake @a8f828a0: WinQuake/client.h:98-99 MAX_DEMOS 8,
+// MAX_DEMONAME 16; host_cmd.c Host_Startdemos_f keeps
+// sizeof(cls.demos[0])-1 characters; common.c COM_Parse makes each of
+// {})(': a word of its own. cl_demo.c @0023db32 CL_PlayDemo_f adds ".dem"
+// to a name without an extension (COM_DefaultExtension).
+constexpr GameEngine kIdQuake{.family = kQuakeFamily,
+                              .title = "Quake",
+                              .demoFiles = "Quake demos (*.dem)|*.dem",
+                              .splitChars = " ;\"{}()':",
+                              .addedExtension = ".dem",
+                              .maxDemos = 8,
+                              .maxNameLength = 15};
+// sezero/quakespasm: Quake/client.h:90-91 @017c3d74 (8, 16); host_cmd.c
+// @00530bda q_strlcpy(..., sizeof(cls.demos[0])); common.c @71d7d02e
+// COM_Parse splits at {})(' (a ':' only at a word's start).
+// Novum/vkQuake: Quake/client.h:94-95 @009c9590; host_cmd.c and
+// common.c @0059b930 as QuakeSpasm's.
+// andrei-drexler/ironwail: Quake/client.h:93-94 @3bcc2dcc; host_cmd.c
+// @0c69c8f8 and COM_ParseEx in common.c @096c3d95 as QuakeSpasm's.
+constexpr GameEngine kQuakeSpasm{.family = kQuakeFamily,
+                                 .title = "Quake",
+                                 .demoFiles = "Quake demos (*.dem)|*.dem",
+                                 .splitChars = " ;\"{}()'",
+                                 .addedExtension = ".dem",
+                                 .maxDemos = 8,
+                                 .maxNameLength = 15};
+// DarkPlacesEngine/DarkPlaces qdefs.h:108-109 @0d8958d7 MAX_DEMOS 8,
+// MAX_DEMONAME 16; xonotic/darkplaces cl_demo.c @179f15c1
+// CL_Startdemos_f dp_strlcpy(..., sizeof(cls.demos[i-1])); common.c
+// @00963fa2 COM_ParseToken_Console splits at white space only; fs.c
+// @01b61745 "unpacked files have the priority over packed files".
+constexpr GameEngine kDarkPlaces{.family = kQuakeFamily,
+                                 .title = "Quake",
+                                 .demoFiles = "Quake demos (*.dem)|*.dem",
+                                 .splitChars = " ;\"",
+                                 .addedExtension = ".dem",
+                                 .maxDemos = 8,
+                                 .maxNameLength = 15,
+                                 .looseFilesFirst = true};
+// id-Software/Quake-2 @372afde4: server/sv_init.c SV_Map strcpy()s the
+// name into level[MAX_QPATH] (lines 394, 405; MAX_QPATH 64 in
+// game/q_shared.h:71), cuts it at "+" (lines 408-415, the rest is the
+// next map) and takes it for a demo only if it ends in ".dm2" (line
+// 442, strcmp); qcommon/cmd.c:562-576 Cmd_MacroExpandString replaces
+// a "$" and what follows (SV_Map would cut there too, lines 422-426).
+// yquake2/yquake2 @01ae3cb7: src/server/sv_init.c SV_Map as id's;
+// src/common/header/shared.h:135 MAX_QPATH 64; cmdparser.c @00bf0165
+// expands "$" as id's. KMQuake2's own files are stored only in the
+// fork m-x-d/KMQuake2: server/sv_init.c @0e90e17b SV_Map
+// Q_strncpyz(level, ..., sizeof(level)) cuts a longer name, which then
+// no longer ends in ".dm2"; "+" and "$" as id's; game/q_shared.h
+// @023a73da MAX_QPATH 64.
+constexpr GameEngine kQuake2{.family = kQuake2Family,
+                             .title = "Quake II",
+                             .demoFiles = "Quake II demos (*.dm2)|*.dm2",
+                             .splitChars = " ;\"$",
+                             .cutChars = "+",
+                             .nameRule = DemoNameRule::Dm2,
+                             .maxNameLength = 63};
+// skullernet/q2pro: src/client/demo.c @02d534df finish_demo runs the
+// "nextserver" cvar at a demo's end while cl_demowait is 0, and the
+// demo command looks in "demos/" of every search path for the name,
+// or the name with ".dm2"; an ".mvd2" goes to mvdplay, which does not.
+// demo.c @3aa0d40b CL_PlayDemo_f returns before finish_demo for a demo
+// it cannot read, an empty one too (lines 731-736). Some builds refuse
+// demomap (src/server/commands.c @258114bf "command is no longer
+// supported"), hence a dialect of its own. common/cmd.c @26b9feb0
+// splits at white space and expands "$".
+constexpr GameEngine kQ2pro{.family = kQ2proFamily,
+                            .title = "Quake II",
+                            .demoFiles = "Quake II demos (*.dm2)|*.dm2",
+                            .splitChars = " ;\"$",
+                            .nameRule = DemoNameRule::Dm2OrGz,
+                            .emptyDemoEndsRing = true};
+// The engine's source is not published; dreamstalker/rehlds rebuilds
+// it: rehlds/engine/client.h:54 @0399c02f MAX_DEMOS 32; host_cmd.cpp
+// @05226719 Host_Startdemos_f Q_strncpy(..., 15); common.cpp @468efba6
+// COM_Parse splits at {})(', and ':' (around line 1612).
+constexpr GameEngine kHalfLife{.family = kHlFamily,
+                               .title = "Half-Life",
+                               .demoFiles = "Half-Life demos (*.dem)|*.dem",
+                               .splitChars = " ;\"{}()',:",
+                               .maxDemos = 32,
+                               .maxNameLength = 15};
+// id's Quake III and Quake3e: no limit on the demos or their names
+// that a list of 100 names of 100 characters reaches.
+constexpr GameEngine kQuake3{.family = kQuake3Family,
+                             .title = "Quake III",
+                             .demoFiles = "Quake III demos (*.dm_*)|*.dm_*",
+                             .splitChars = " ;\"",
+                             .nameRule = DemoNameRule::DmNumber};
+// ioquake3 also reads the player's own folder below %APPDATA%.
+constexpr GameEngine kIoQuake3{.family = kQuake3Family,
+                               .title = "Quake III",
+                               .userFolder = "Quake3",
+                               .demoFiles = "Quake III demos (*.dm_*)|*.dm_*",
+                               .splitChars = " ;\"",
+                               .nameRule = DemoNameRule::DmNumber};
+// Only the game code is published, not the engine: today's values.
+constexpr GameEngine kSin{.family = kSinHeretic2Family,
+                          .title = "SiN",
+                          .demoFiles = "SiN demos (*.dm2)|*.dm2",
+                          .splitChars = " ;\"",
+                          .nameRule = DemoNameRule::Dm2};
+// Its engine's source is not published; a reconstruction of it records
+// ".hd2" demos, so Kavrin does not judge the names.
+constexpr GameEngine kHeretic2{.family = kSinHeretic2Family,
+                               .title = "Heretic II",
+                               .demoFiles = "Heretic II demos (*.hd2)|*.hd2",
+                               .splitChars = " ;\""};
+constexpr GameEngine kUnknownEngine{.family = kOtherFamily};
 
 // One line per executable. The first releases' names come first; the
 // bare "winquake" stays for launch files that already store it.
@@ -206,8 +185,6 @@ constexpr KnownExecutable kExecutables[] = {
 
 }  // namespace
 
-const GameFamily& GameEngine::Family() const { return kFamilies[family]; }
-
 const char* DemoFilePattern(const GameEngine& engine) {
   const char* pattern = engine.demoFiles;
   while (*pattern != '\0' && *pattern++ != '|') {
@@ -218,9 +195,9 @@ const char* DemoFilePattern(const GameEngine& engine) {
 const GameEngine& EngineOfExe(const std::string& exeName) {
   const std::string lowerName = LowerCase(exeName);
   for (const KnownExecutable& known : kExecutables) {
-    if (lowerName == known.name) return kEngines[known.engine];
+    if (lowerName == known.name) return known.engine;
   }
-  return kEngines[kUnknownEngine];
+  return kUnknownEngine;
 }
 
 bool HasGameScript(const GameFamily& family) { return family.baseFolder[0] != '\0'; }
@@ -235,10 +212,6 @@ std::string GameScriptPath(const std::string& exeDirectory, const GameFamily& fa
   return BaseDirectory(exeDirectory, family) + kGameScriptName;
 }
 
-TableRows<GameFamily> GameFamilies() { return {std::begin(kFamilies), std::end(kFamilies)}; }
-
-TableRows<GameEngine> GameEngines() { return {std::begin(kEngines), std::end(kEngines)}; }
-
-TableRows<KnownExecutable> KnownExecutables() { return {std::begin(kExecutables), std::end(kExecutables)}; }
+std::span<const KnownExecutable> KnownExecutables() { return kExecutables; }
 
 }  // namespace kavrin

@@ -4,7 +4,7 @@
 // which says what Kavrin writes for it.
 #pragma once
 
-#include <cstddef>
+#include <span>
 #include <string>
 
 #include "settings/game_kind.h"
@@ -46,6 +46,7 @@ enum class DemoNameRule : unsigned char {
 // What one engine imposes on the demos it plays; engines that impose the
 // same share a row. Limits of 0 are unknown or absent.
 struct GameEngine {
+  const GameFamily& family;     // what Kavrin writes for it
   const char* title = "";       // as the player knows the game; "" for an unknown one
   const char* userFolder = "";  // also searched: %APPDATA%\<userFolder>\<base or mod>
   // Its demo files as the demo browser offers them: a description, "|"
@@ -56,15 +57,21 @@ struct GameEngine {
   const char* splitChars = "";
   // The characters at which its demo command cuts a name short.
   const char* cutChars = "";
-  unsigned char family = 0;  // its index in GameFamilies()
+  // The extension its demo command adds to a name without one, so that a
+  // name cut to maxNameLength just before that extension still plays; ""
+  // for none.
+  const char* addedExtension = "";
   DemoNameRule nameRule = DemoNameRule::Any;
   unsigned char maxDemos = 0;       // the demo list keeps no more
   unsigned char maxNameLength = 0;  // the longest name it plays
   // Its file system searches a folder's loose files before the folder's
   // pak files; the others search the pak files first.
   bool looseFilesFirst = false;
+  // An empty demo ends its ring; the others play nothing of it and go on
+  // to the next.
+  bool emptyDemoEndsRing = false;
 
-  const GameFamily& Family() const;
+  const GameFamily& Family() const { return family; }
 };
 
 // The engine of an executable name, compared after lowercasing, whole;
@@ -87,22 +94,13 @@ std::string BaseDirectory(const std::string& exeDirectory, const GameFamily& fam
 // for Other.
 std::string GameScriptPath(const std::string& exeDirectory, const GameFamily& family);
 
-// Every family (Other last), every engine, and every executable name with
-// its engine. The rows hold indices rather than pointers to each other,
-// which would each cost the program a relocation.
+// An executable name the table knows, lowercase, and its engine.
 struct KnownExecutable {
-  char name[20];         // lowercase
-  unsigned char engine;  // its index in GameEngines()
+  const char* name;
+  const GameEngine& engine;
 };
-template <typename Row>
-struct TableRows {
-  const Row* first;
-  const Row* last;
-  const Row* begin() const { return first; }
-  const Row* end() const { return last; }
-};
-TableRows<GameFamily> GameFamilies();
-TableRows<GameEngine> GameEngines();
-TableRows<KnownExecutable> KnownExecutables();
+
+// Every executable name the table knows, in the order they are looked up.
+std::span<const KnownExecutable> KnownExecutables();
 
 }  // namespace kavrin

@@ -39,12 +39,16 @@ std::string CopyName(std::string name, const GameEngine& engine, const std::stri
 }
 
 // Where the demo goes: under its own name, or the first with a number
-// that no other file there, and no other copy, has taken.
+// that no other file there, and no other copy, has taken; "" when its
+// extension leaves no room for a name the engine takes.
 std::string CopyPlace(const std::string& demo, const ChosenGame& game, const std::string& home,
                       const std::vector<std::string>& taken, const PathQuestions& disk) {
+  const size_t longest = game.engine->maxNameLength;
   for (int number = 1;; ++number) {
     const std::string suffix = number == 1 ? std::string() : "_" + std::to_string(number);
-    const std::string to = JoinPath(home, CopyName(ExeName(demo), *game.engine, suffix));
+    const std::string name = CopyName(ExeName(demo), *game.engine, suffix);
+    if (longest != 0 && name.size() > longest) return std::string();
+    const std::string to = JoinPath(home, name);
     const bool planned =
         std::any_of(taken.begin(), taken.end(), [&](const std::string& t) { return LowerCase(t) == LowerCase(to); });
     if (!planned && (!disk.Exists(to) || disk.SameBytes(demo, to))) return to;
@@ -66,7 +70,7 @@ MendPlan PlanCopies(const ChosenGame& game, const std::vector<std::string>& demo
     // Demos the engine never plays, or would not take whatever their name, stay.
     if (!breaks || demo.pastLimit || demo.wrongName || !disk.Exists(demos[i])) continue;
     plan.copies[i] = CopyPlace(demos[i], game, home, plan.copies, disk);
-    ++count;
+    if (!plan.copies[i].empty()) ++count;
   }
   if (count == 0) return MendPlan();
   if (!disk.Exists(home)) plan.folders.push_back(home);

@@ -20,6 +20,8 @@ class PathQuestions {
   // At most `length` bytes of a file from `offset`, fewer at its end;
   // nullopt when it cannot be read.
   virtual std::optional<std::string> ReadPart(const std::string& path, uint32_t offset, uint32_t length) const = 0;
+  // The size in bytes of a file; nullopt for a folder or when it cannot be asked.
+  virtual std::optional<uint64_t> FileSize(const std::string& path) const = 0;
   // Whether two files can be read and hold the same bytes.
   virtual bool SameBytes(const std::string& a, const std::string& b) const = 0;
 };

@@ -1,5 +1,7 @@
 #include "settings/play_check.h"
 
+#include <algorithm>
+
 #include "settings/exe_path.h"
 
 namespace kavrin {
@@ -72,21 +74,28 @@ void CheckFolders(std::vector<Finding>& findings, const ChosenGame& game, const 
   }
 }
 
-// Longer than the engine keeps. Quake's playdemo adds ".dem" to a name
-// without an extension (WinQuake/cl_demo.c @0023db32 CL_PlayDemo_f,
-// COM_DefaultExtension), so the kept part of a longer ".dem" name plays
-// when the cut falls just before its extension.
+// Longer than the engine keeps, unless the cut falls just before the
+// extension the engine adds back.
 bool TooLong(const std::string& name, const GameEngine& engine) {
   const size_t kept = engine.maxNameLength;
-  const bool extended = engine.Family().kind == Quake && name.find('.') == kept && name.size() == kept + 4;
-  return kept != 0 && name.size() > kept && !(extended && EndsWith(name, ".dem"));
+  const std::string added = engine.addedExtension;
+  const bool extended = !added.empty() && name.find('.') == kept && name.size() == kept + added.size();
+  return kept != 0 && name.size() > kept && !(extended && EndsWith(name, engine.addedExtension));
 }
 
 DemoCheck CheckDemo(const std::string& name, size_t index, const GameEngine& engine,
                     const std::vector<std::string>& folders, const PathQuestions& disk) {
-  bool found = false;
-  for (const std::string& folder : folders) found = found || disk.Exists(JoinPath(folder, name));
-  return {found,
+  // The file the engine plays: the first of that name where it looks.
+  std::string played;
+  for (const std::string& folder : folders) {
+    const std::string path = JoinPath(folder, name);
+    if (disk.Exists(path)) {
+      played = path;
+      break;
+    }
+  }
+  return {!played.empty(),
+          !played.empty() && disk.FileSize(played) == uint64_t{0},
           engine.maxDemos != 0 && index >= engine.maxDemos,
           !FollowsRule(name, engine.nameRule),
           TooLong(name, engine),
@@ -132,11 +141,12 @@ void CheckDemos(PlayCheck& check, const ChosenGame& game, const std::vector<std:
     if (disk.Exists(folder)) existing.push_back(folder);
     labels.append(labels.empty() ? "" : " or ").append(FolderLabel(game, folder));
   }
-  Tally notFound, split, cut, pastLimit, tooLong, badName;
+  Tally notFound, empty, split, cut, pastLimit, tooLong, badName;
   check.demos = std::vector<DemoCheck>(paths.size());
   for (size_t i = 0; i < paths.size(); ++i) {
     const DemoCheck demo = check.demos[i] = CheckDemo(ExeName(paths[i]), i, engine, existing, disk);
     notFound.Add(!demo.found, i);
+    empty.Add(demo.empty, i);
     split.Add(demo.splitAt != 0, i, demo.splitAt);
     cut.Add(demo.cutAt != 0, i, demo.cutAt);
     pastLimit.Add(demo.pastLimit, i);
@@ -144,6 +154,8 @@ void CheckDemos(PlayCheck& check, const ChosenGame& game, const std::vector<std:
     badName.Add(demo.wrongName, i);
   }
   Report(findings, notFound, PlayFinding::DemosNotFound, paths, labels);
+  Report(findings, empty, engine.emptyDemoEndsRing ? PlayFinding::EmptyDemosEndTheRing : PlayFinding::DemosEmpty,
+         paths);
   Report(findings, split, PlayFinding::NamesSplit, paths);
   Report(findings, cut, PlayFinding::NamesCut, paths);
   Report(findings, pastLimit, PlayFinding::TooManyDemos, paths, std::string(), engine.maxDemos);
@@ -179,10 +191,10 @@ PlayCheck CheckPlay(const ChosenGame& game, const std::vector<std::string>& demo
   CheckFolders(check.findings, game, disk);
   CheckDemos(check, game, demos, disk);
   CheckStartupScript(check, game, disk);
-  // Only the script's folder said: nothing stands in the way.
-  if (check.findings.size() == 1) {
-    Add(check.findings, PlayFinding::AllWell, game.engine->title).count = demos.size();
-  }
+  // The script's folder only informs.
+  const bool nothingInTheWay = std::all_of(check.findings.begin(), check.findings.end(),
+                                           [](const Finding& f) { return f.what == PlayFinding::ScriptFolder; });
+  if (nothingInTheWay) Add(check.findings, PlayFinding::AllWell, game.engine->title).count = demos.size();
   return check;
 }
 

@@ -20,9 +20,18 @@ SaveResult WriteFailure(const std::string& path, WriteFault fault) {
           WriteFaultText(path, "Could not write this file", fault).append(" Its earlier content is unchanged.")};
 }
 
+// Files put in place before one failed keep their new content: the
+// message says which file holds what.
 SaveResult CommitAll(StagedFiles& files) {
-  const std::string failed = files.Commit();
-  return failed.empty() ? SaveResult{} : WriteFailure(failed, WriteFault::Other);
+  const size_t committed = files.Commit();
+  const std::vector<std::string>& paths = files.Paths();
+  if (committed == paths.size()) return SaveResult{};
+  SaveResult result = WriteFailure(paths[committed], WriteFault::Other);
+  for (size_t i = 0; i < paths.size(); ++i) {
+    const char* holds = i < committed ? " holds its new content." : " keeps its earlier content.";
+    if (i != committed) result.message.append("\n").append(DisplayPath(paths[i])).append(holds);
+  }
+  return result;
 }
 
 struct Refusal {

@@ -9,22 +9,18 @@ StagedFiles::~StagedFiles() { Discard(); }
 
 WriteFault StagedFiles::Stage(const std::string& path, const std::string& text) {
   const WriteFault fault = StageFileContent(path, ToDiskText(text));
-  if (fault == WriteFault::None) staged_.push_back(path);
+  if (fault == WriteFault::None) paths_.push_back(path);
   return fault;
 }
 
 void StagedFiles::Discard() {
-  for (const std::string& path : staged_) DiscardStagedFile(path);
-  staged_.clear();
+  for (size_t i = committed_; i < paths_.size(); ++i) DiscardStagedFile(paths_[i]);
+  paths_.erase(paths_.begin() + committed_, paths_.end());
 }
 
-std::string StagedFiles::Commit() {
-  // What failed and what comes after it stay staged, for the destructor.
-  while (!staged_.empty()) {
-    if (!CommitStagedFile(staged_.front())) return staged_.front();
-    staged_.erase(staged_.begin());
-  }
-  return std::string();
+size_t StagedFiles::Commit() {
+  while (committed_ < paths_.size() && CommitStagedFile(paths_[committed_])) ++committed_;
+  return committed_;
 }
 
 }  // namespace kavrin

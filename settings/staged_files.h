@@ -21,15 +21,20 @@ class StagedFiles {
   // Says why when it cannot be written or `path` cannot be replaced.
   WriteFault Stage(const std::string& path, const std::string& text);
 
-  // Removes everything staged so far; nothing visible changes.
+  // Removes everything staged and not yet put in place.
   void Discard();
 
-  // Puts every staged file in place, in staging order. Returns "" or the
-  // path of the first file that could not be put in place.
-  std::string Commit();
+  // Puts the staged files in place, in staging order, up to the first that
+  // cannot be, which keeps its earlier content as the files after it do.
+  // Returns how many were put in place.
+  size_t Commit();
+
+  // Every file staged, in staging order.
+  const std::vector<std::string>& Paths() const { return paths_; }
 
  private:
-  std::vector<std::string> staged_;
+  std::vector<std::string> paths_;
+  size_t committed_ = 0;  // the first of paths_ are in place
 };
 
 }  // namespace kavrin

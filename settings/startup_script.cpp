@@ -1,7 +1,5 @@
 #include "settings/startup_script.h"
 
-#include <algorithm>
-
 #include "settings/exe_path.h"
 #include "settings/pak_file.h"
 
@@ -44,6 +42,15 @@ bool FindInFolder(const std::string& folder, bool looseFirst, const char* name, 
   return false;
 }
 
+// Whether the command's first word is "startdemos", in any case.
+bool IsStartDemos(const std::string& command) {
+  const std::string name = "startdemos";
+  const size_t word = command.find_first_not_of(" \t\r");
+  const size_t after = word + name.size();
+  return word != std::string::npos && LowerCase(command.substr(word, name.size())) == name &&
+         (after >= command.size() || static_cast<unsigned char>(command[after]) <= ' ');
+}
+
 }  // namespace
 
 StartupScript FindStartupScript(const ChosenGame& game, const PathQuestions& disk) {
@@ -62,16 +69,17 @@ StartupScript FindStartupScript(const ChosenGame& game, const PathQuestions& dis
 }
 
 bool StartsDemos(const std::string& script) {
-  const std::string command = "startdemos";
-  for (size_t line = 0; line < script.size();) {
-    const size_t end = std::min(script.find('\n', line), script.size());
-    const size_t word = script.find_first_not_of(" \t\r", line);
-    const size_t after = word + command.size();
-    if (word < end && LowerCase(script.substr(word, command.size())) == command &&
-        (after >= script.size() || static_cast<unsigned char>(script[after]) <= ' ')) {
-      return true;
-    }
-    line = end + 1;
+  // The engine's command buffer ends a command at a line end, or at a ";"
+  // outside quotes; a quote does not reach past the line end.
+  bool quoted = false;
+  size_t start = 0;
+  for (size_t i = 0; i <= script.size(); ++i) {
+    const char c = i < script.size() ? script[i] : '\n';
+    if (c == '"') quoted = !quoted;
+    if (c != '\n' && (c != ';' || quoted)) continue;
+    if (IsStartDemos(script.substr(start, i - start))) return true;
+    start = i + 1;
+    quoted = false;
   }
   return false;
 }

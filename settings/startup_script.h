@@ -23,7 +23,8 @@ struct StartupScript {
 // directories and that one script.
 StartupScript FindStartupScript(const ChosenGame& game, const PathQuestions& disk);
 
-// Whether the script text holds a line that starts with "startdemos".
+// Whether the script text holds a "startdemos" command, at the start of a
+// line or after a ";".
 bool StartsDemos(const std::string& script);
 
 }  // namespace kavrin

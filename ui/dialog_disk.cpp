@@ -29,4 +29,6 @@ std::optional<std::string> DialogDisk::ReadPart(const std::string& path, uint32_
 
 bool DialogDisk::SameBytes(const std::string& a, const std::string& b) const { return SameFileBytes(a, b); }
 
+std::optional<uint64_t> DialogDisk::FileSize(const std::string& path) const { return kavrin::FileSize(path); }
+
 }  // namespace kavrin

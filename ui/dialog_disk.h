@@ -32,6 +32,7 @@ class DialogDisk : public PathQuestions {
   bool HoldsMatch(const std::string& folder, const std::string& pattern) const override;
   std::optional<std::string> ReadPart(const std::string& path, uint32_t offset, uint32_t length) const override;
   bool SameBytes(const std::string& a, const std::string& b) const override;
+  std::optional<uint64_t> FileSize(const std::string& path) const override;
 
   // After the dialog wrote to the disk the answers kept may be stale.
   void Forget() { answers_.clear(); }

@@ -1,94 +1,110 @@
 #include "ui/play_note.h"
 
 #include <string>
+#include <string_view>
+
+#include "settings/text_template.h"
 
 namespace kavrin {
 namespace {
 
-// Each finding's sentence for one name, then for several ("" where one
-// sentence serves both), in the order of PlayFinding, separated by NULs:
-// one string, where a table of pointers would cost a relocation each. In
-// the text, {s} is the subject, {p} the path, {c} the character, {n} the
-// count, {m} one less and {l} the limit.
-constexpr char kSentences[] =
-    "No game is chosen yet: browse for its executable.\0\0"
-    "Kavrin does not know {s}: it will start it but write no script, so no demos play. "
-    "README, \"What each game needs\", lists the games it knows.\0\0"
-    "{s}: the script goes to {p}.\0\0"
-    "{p} is missing or cannot be opened: OK would report \"Game Directory Incorrect\".\0\0"
-    "The mod folder {p} does not exist.\0\0"
-    "No demos are chosen yet: browse for them.\0\0"
-    "{s} will not play: it is not in {p}, where the game looks.\0"
-    "{n} demos will not play: {s} and {m} more are not in {p}, where the game looks.\0"
-    "{s} holds \"{c}\": the game splits the name there and never plays it.\0"
-    "{s} holds \"{c}\", and {m} more hold characters the game splits names at: none of them plays.\0"
-    "{s} holds \"{c}\": the game cuts the name there and loads a map instead.\0"
-    "{s} holds \"{c}\", and {m} more hold characters the game cuts names at: it loads maps instead.\0"
-    "The game plays at most {l} demos: {s} never plays.\0"
-    "The game plays at most {l} demos: {s} and the {m} after it never play.\0"
-    "{s} is longer than {l} characters, the most the game takes: it will not play.\0"
-    "{s} and {m} more are longer than {l} characters, the most the game takes: they will not play.\0"
-    "{s} does not end in .dm2: the game takes it for a map.\0"
-    "{s} and {m} more do not end in .dm2: the game takes them for maps.\0"
-    "{s} does not end in .dm2 or .dm2.gz: the loop ends with it.\0"
-    "{s} and {m} more do not end in .dm2 or .dm2.gz: the loop ends with the first of them.\0"
-    "{s} does not end in .dm_ and digits: the game will not find it.\0"
-    "{s} and {m} more do not end in .dm_ and digits: the game will not find them.\0"
-    "Only the first demo plays: the game's own {s} replaces the list. A mod with a {s} of its own mends "
-    "that; README, \"Quake's own quake.rc\", shows how.\0\0"
-    "{p} has no {s} of its own: only the first demo plays. README, \"Quake's own quake.rc\", shows the fix.\0\0"
-    "The {s} in {p} starts demos of its own: only the first demo plays. Take its startdemos line out.\0\0"
-    "1 demo will play in a loop in {s}.\0"
-    "{n} demos will play in a loop in {s}.";
+// A finding's sentence, and the one it takes when its count is more than
+// one; null where the first serves both.
+struct Sentences {
+  const char* one = nullptr;
+  const char* several = nullptr;
+};
 
-// The NULs that end the texts, the last one included.
-constexpr size_t CountTexts(const char* text, size_t size) {
-  size_t texts = 0;
-  for (size_t i = 0; i < size; ++i) texts += text[i] == '\0' ? 1 : 0;
-  return texts;
-}
-static_assert(CountTexts(kSentences, sizeof kSentences) == 2 * static_cast<size_t>(PlayFinding::kCount),
-              "every finding has its pair of sentences");
+// The blanks of a sentence: the finding's fields, and its count less one
+// ("and 2 more").
+constexpr std::string_view kBlanks[] = {"subject", "path", "char", "count", "others", "limit"};
 
-// The `index`th text of kSentences.
-const char* SentenceText(size_t index) {
-  const char* text = kSentences;
-  for (; index > 0; --index) text += std::char_traits<char>::length(text) + 1;
-  return text;
+constexpr Sentences SentencesOf(PlayFinding what) {
+  using F = PlayFinding;
+  switch (what) {
+    case F::NoGame: return {"No game is chosen yet: browse for its executable."};
+    case F::UnknownGame:
+      return {"Kavrin does not know {subject}: it will start it but write no script, so no demos play. "
+              "README, \"What each game needs\", lists the games it knows."};
+    case F::ScriptFolder: return {"{subject}: the script goes to {path}."};
+    case F::BaseFolderMissing:
+      return {"{path} is missing or cannot be opened: OK would report \"Game Directory Incorrect\"."};
+    case F::ModFolderMissing: return {"The mod folder {path} does not exist."};
+    case F::NoDemos: return {"No demos are chosen yet: browse for them."};
+    case F::DemosNotFound:
+      return {"{subject} will not play: it is not in {path}, where the game looks.",
+              "{count} demos will not play: {subject} and {others} more are not in {path}, where the game looks."};
+    case F::DemosEmpty:
+      return {"{subject} is empty: it plays nothing.", "{subject} and {others} more are empty: they play nothing."};
+    case F::EmptyDemosEndTheRing:
+      return {"{subject} is empty: it plays nothing and ends the ring.",
+              "{subject} and {others} more are empty: they play nothing, and the first of them ends the ring."};
+    case F::NamesSplit:
+      return {"{subject} holds \"{char}\": the game splits the name there and never plays it.",
+              "{subject} holds \"{char}\", and {others} more hold characters the game splits names at: none of "
+              "them plays."};
+    case F::NamesCut:
+      return {"{subject} holds \"{char}\": the game cuts the name there and loads a map instead.",
+              "{subject} holds \"{char}\", and {others} more hold characters the game cuts names at: it loads maps "
+              "instead."};
+    case F::TooManyDemos:
+      return {"The game plays at most {limit} demos: {subject} never plays.",
+              "The game plays at most {limit} demos: {subject} and the {others} after it never play."};
+    case F::NamesTooLong:
+      return {"{subject} is longer than {limit} characters, the most the game takes: it will not play.",
+              "{subject} and {others} more are longer than {limit} characters, the most the game takes: they will "
+              "not play."};
+    case F::NamesTakenForMaps:
+      return {"{subject} does not end in .dm2: the game takes it for a map.",
+              "{subject} and {others} more do not end in .dm2: the game takes them for maps."};
+    case F::NamesEndingTheRing:
+      return {"{subject} does not end in .dm2 or .dm2.gz: the loop ends with it.",
+              "{subject} and {others} more do not end in .dm2 or .dm2.gz: the loop ends with the first of them."};
+    case F::NamesWithoutProtocol:
+      return {"{subject} does not end in .dm_ and digits: the game will not find it.",
+              "{subject} and {others} more do not end in .dm_ and digits: the game will not find them."};
+    case F::NoModWithStartupScript:
+      return {"Only the first demo plays: the game's own {subject} replaces the list. A mod with a {subject} of its "
+              "own mends that; README, \"Quake's own quake.rc\", shows how."};
+    case F::ModLacksStartupScript:
+      return {"{path} has no {subject} of its own: only the first demo plays. README, \"Quake's own quake.rc\", "
+              "shows the fix."};
+    case F::ModScriptStartsDemos:
+      return {"The {subject} in {path} starts demos of its own: only the first demo plays. Take its startdemos "
+              "line out."};
+    case F::AllWell:
+      return {"1 demo will play in a loop in {subject}.", "{count} demos will play in a loop in {subject}."};
+    case F::kCount: break;
+  }
+  return {};
 }
+
+constexpr bool EverySentenceIsWellFormed() {
+  for (int what = 0; what < static_cast<int>(PlayFinding::kCount); ++what) {
+    const Sentences sentences = SentencesOf(static_cast<PlayFinding>(what));
+    if (sentences.one == nullptr || !IsTemplate(sentences.one, kBlanks)) return false;
+    if (sentences.several != nullptr && !IsTemplate(sentences.several, kBlanks)) return false;
+  }
+  return true;
+}
+static_assert(EverySentenceIsWellFormed(), "every finding has a sentence, and its blanks are known");
 
 // What a name or path may take of the note: a launch file may hold a mod
 // of a million characters, which an edit control lays out for seconds.
 constexpr size_t kLongestValue = 200;
 
-void AppendCut(std::string& sentence, const std::string& value) {
-  sentence.append(value, 0, kLongestValue);
-  if (value.size() > kLongestValue) sentence += "...";
-}
-
-std::string Expand(const char* text, const Finding& finding) {
-  std::string sentence;
-  for (; *text != '\0'; ++text) {
-    if (text[0] != '{' || text[1] == '\0' || text[2] != '}') {
-      sentence += *text;
-      continue;
-    }
-    switch (text[1]) {
-      case 's': AppendCut(sentence, finding.subject); break;
-      case 'p': AppendCut(sentence, finding.path); break;
-      case 'c': sentence += finding.character; break;
-      default:
-        sentence += std::to_string(text[1] == 'n' ? finding.count : text[1] == 'm' ? finding.count - 1 : finding.limit);
-    }
-    text += 2;
-  }
-  return sentence;
+std::string Cut(const std::string& value) {
+  return value.size() > kLongestValue ? value.substr(0, kLongestValue) + "..." : value;
 }
 
 std::string Say(const Finding& finding) {
-  const size_t first = 2 * static_cast<size_t>(finding.what);
-  const char* several = SentenceText(first + 1);
-  return Expand(finding.count > 1 && *several != '\0' ? several : SentenceText(first), finding);
+  const Sentences sentences = SentencesOf(finding.what);
+  const char* sentence = finding.count > 1 && sentences.several != nullptr ? sentences.several : sentences.one;
+  // In the order of kBlanks.
+  const std::string values[] = {Cut(finding.subject), Cut(finding.path), std::string(1, finding.character),
+                                std::to_string(finding.count), std::to_string(finding.count - 1),
+                                std::to_string(finding.limit)};
+  return FillTemplate(sentence, kBlanks, values);
 }
 
 }  // namespace

@@ -55,10 +55,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::string directory = provider.ConsumeRandomLengthString(300);
   const std::string mod = provider.ConsumeRandomLengthString(300);
   const auto known = KnownExecutables();
-  const size_t count = static_cast<size_t>(known.end() - known.begin());
-  const size_t pick = provider.ConsumeIntegralInRange<size_t>(0, count);
+  const size_t pick = provider.ConsumeIntegralInRange<size_t>(0, known.size());
   // Past the table: a name of the fuzzer's own, kind Other unless it hits one.
-  const std::string name = pick < count ? std::string(known.begin()[pick].name) : provider.ConsumeRemainingBytesAsString();
+  const std::string name = pick < known.size() ? std::string(known[pick].name) : provider.ConsumeRemainingBytesAsString();
   CheckAnyArgumentLine(mod, EngineOfExe(name).Family());
   CheckRoundTrip(directory, name, mod);
   return 0;

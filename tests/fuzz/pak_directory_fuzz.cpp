@@ -18,6 +18,7 @@ class PakBytes : public PathQuestions {
   bool CanEnter(const std::string&) const override { return false; }
   bool HoldsMatch(const std::string&, const std::string&) const override { return false; }
   bool SameBytes(const std::string&, const std::string&) const override { return false; }
+  std::optional<uint64_t> FileSize(const std::string&) const override { return bytes_.size(); }
   std::optional<std::string> ReadPart(const std::string&, uint32_t offset, uint32_t length) const override {
     if (offset > bytes_.size()) return std::string();
     return bytes_.substr(offset, length);

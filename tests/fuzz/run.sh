@@ -28,7 +28,7 @@ shift $(($# < 2 ? $# : 2))
 targets=("$@")
 if [ ${#targets[@]} -eq 0 ]; then
   targets=(switch_parser_fuzz launch_command_fuzz launch_fields_fuzz demo_list_fuzz split_disk_lines_fuzz
-    pak_directory_fuzz)
+    pak_directory_fuzz mend_plan_fuzz)
 fi
 
 if [ ! -f "$build/build.ninja" ]; then

@@ -14,14 +14,14 @@ namespace kavrin::testing {
 
 class FakeDisk : public PathQuestions {
  public:
-  // Each path and every folder above it. A last part with a dot names an
-  // empty file, any other a folder.
+  // Each path and every folder above it. A last part with a dot names a
+  // file that holds its own path, any other a folder.
   explicit FakeDisk(const std::vector<std::string>& paths = {}) {
     for (const std::string& path : paths) {
       const size_t slash = path.rfind('\\');
       const bool file = path.find('.', slash == std::string::npos ? 0 : slash) != std::string::npos;
       if (file) {
-        File(path, "");
+        File(path, path);
       } else {
         Folder(path);
       }
@@ -54,6 +54,11 @@ class FakeDisk : public PathQuestions {
     const auto entry = entries_.find(Key(path));
     if (entry == entries_.end() || entry->second.folder) return std::nullopt;
     return offset <= entry->second.bytes.size() ? entry->second.bytes.substr(offset, length) : std::string();
+  }
+  std::optional<uint64_t> FileSize(const std::string& path) const override {
+    const auto entry = entries_.find(Key(path));
+    if (entry == entries_.end() || entry->second.folder) return std::nullopt;
+    return entry->second.bytes.size();
   }
   bool SameBytes(const std::string& a, const std::string& b) const override {
     const auto first = ReadPart(a, 0, ~0u);

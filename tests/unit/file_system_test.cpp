@@ -172,6 +172,25 @@ TEST(FileSystem, ACopyArrivesWholeUnderItsNameAndComparesByItsBytes) {
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 3);
 }
 
+// Root writes in any folder: the test command runs this one again as an
+// unprivileged user too.
+TEST(FileSystem, AFolderRefusedToTheAccountIsReportedAsSuch) {
+  namespace fs = std::filesystem;
+  TempDir dir;
+  EXPECT_EQ(MakeFolder(dir / "new"), WriteFault::None);
+  EXPECT_EQ(MakeFolder(dir / "new"), WriteFault::None);
+  EXPECT_EQ(MakeFolder(dir / "missing/new"), WriteFault::Other);
+  const std::string locked = dir / "locked";
+  fs::create_directory(locked);
+  fs::permissions(locked, fs::perms::owner_read | fs::perms::owner_exec, fs::perm_options::replace);
+  std::error_code refused;
+  if (fs::create_directory(locked + "/probe", refused)) {
+    GTEST_SKIP() << "a read-only folder does not stop this user creating folders (root, or Windows folder attributes)";
+  }
+  EXPECT_EQ(MakeFolder(locked + "/new"), WriteFault::AccessDenied);
+  EXPECT_FALSE(MakeDirectory(locked + "/new"));
+}
+
 TEST(FileSystem, ChangesIntoDirectoriesThatExistOnly) {
   TempDir dir;
   const std::string before = CurrentDirectory();

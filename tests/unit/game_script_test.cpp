@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "settings/game_kind.h"
+#include "settings/text_template.h"
 
 namespace kavrin {
 namespace {
@@ -125,6 +126,17 @@ TEST(GameScript, NoDialectEndsWithALineEnd) {
       EXPECT_NE(script.back(), '\n') << "kind " << kind;
     }
   }
+}
+
+// The ring entries and the note's sentences are checked by this as the
+// program is built.
+TEST(TextTemplate, CatchesABlankLeftOpenOrOfAnUnknownName) {
+  constexpr std::string_view blanks[] = {"demo", "next"};
+  EXPECT_TRUE(IsTemplate("demomap {demo}; set nextserver demo{next}", blanks));
+  EXPECT_FALSE(IsTemplate("demomap {demo; set nextserver demo1", blanks));
+  EXPECT_FALSE(IsTemplate("set nextserver demo{next", blanks));
+  EXPECT_FALSE(IsTemplate("demomap {d}", blanks));
+  EXPECT_FALSE(IsTemplate("demomap {}", blanks));
 }
 
 }  // namespace

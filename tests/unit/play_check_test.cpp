@@ -41,7 +41,7 @@ Paths Demos(const Paths& names) {
 FakeDisk QuakeWithLoopFolder(const Paths& demos) {
   FakeDisk disk;
   disk.File("C:\\q\\id1\\pak0.pak", MakePak({{"quake.rc", kIdRc}})).File("C:\\q\\kavrin\\quake.rc", kOwnRc);
-  for (const std::string& demo : demos) disk.File("C:\\q\\id1\\" + demo, "");
+  for (const std::string& demo : demos) disk.File("C:\\q\\id1\\" + demo, demo);
   return disk;
 }
 
@@ -134,6 +134,17 @@ TEST(PlayCheck, OneRowPerRule) {
        {"C:\\q2\\q2pro.exe", "", Demos({"a.dm2.gz", "b.mvd2"}), ""},
        FakeDisk({"C:\\q2\\baseq2\\demos\\a.dm2.gz", "C:\\q2\\baseq2\\demos\\b.mvd2"}),
        {kQ2Folder, {F::NamesEndingTheRing, "b.mvd2", "", 1}}},
+      {"an empty demo plays nothing; the copy the game finds first is the one that counts",
+       {"C:\\q2\\yquake2.exe", "ctf", Demos({"a.dm2", "b.dm2", "c.dm2"}), ""},
+       FakeDisk({"C:\\q2\\baseq2\\demos\\a.dm2", "C:\\q2\\ctf\\demos\\c.dm2"})
+           .File("C:\\q2\\ctf\\demos\\a.dm2", "")
+           .File("C:\\q2\\baseq2\\demos\\b.dm2", "")
+           .File("C:\\q2\\baseq2\\demos\\c.dm2", ""),
+       {kQ2Folder, {F::DemosEmpty, "a.dm2", "", 2}}},
+      {"under Q2PRO it ends the ring",
+       {"C:\\q2\\q2pro.exe", "", Demos({"a.dm2"}), ""},
+       FakeDisk().File("C:\\q2\\baseq2\\demos\\a.dm2", ""),
+       {kQ2Folder, {F::EmptyDemosEndTheRing, "a.dm2", "", 1}}},
       {"Quake without a mod",
        {"C:\\q\\winquake.exe", "", Demos({"a.dem"}), ""},
        FakeDisk({"C:\\q\\id1\\a.dem"}),
@@ -155,11 +166,34 @@ TEST(PlayCheck, OneRowPerRule) {
        QuakeWithLoopFolder({"a.dem"}).File("C:\\q\\kavrin\\quake.rc", kIdRc),
        {kQuakeFolder, {F::ModScriptStartsDemos, "quake.rc", "C:\\q\\kavrin\\quake.rc"}}},
       {"no demos", {"C:\\q\\glquake.exe", "", {}, ""}, FakeDisk({"C:\\q\\id1"}), {kQuakeFolder, {F::NoDemos}}},
+      {"a bare executable name: the folders at the root of the drive, where the save writes",
+       {"quake2.exe", "ctf", Demos({"a.dm2", "b.dm2"}), ""},
+       FakeDisk({"\\baseq2\\demos\\a.dm2", "baseq2\\demos\\b.dm2", "ctf"}),
+       {{F::ScriptFolder, "Quake II", "\\baseq2"}, {F::ModFolderMissing, "", "\\ctf"},
+        {F::DemosNotFound, "b.dm2", "\\ctf\\demos or \\baseq2\\demos", 1}}},
   };
   for (const auto& row : rows) {
     const ChosenGame game = ChooseGame(row.input.exePath, row.input.modDir, row.input.appData);
     EXPECT_EQ(CheckPlay(game, row.input.demos, row.disk).findings, row.findings) << row.name;
   }
+}
+
+TEST(StartupScript, StartdemosCountsWhereverACommandStarts) {
+  const struct {
+    const char* script;
+    bool startsDemos;
+  } rows[] = {
+      {"exec default.cfg\nstuffcmds\nstartdemos demo1 demo2\n", true},
+      {"  StartDemos demo1", true},
+      {"exec x.cfg; startdemos a", true},
+      {"exec x.cfg // ;startdemos", true},
+      {"echo \"a\nstartdemos b", true},
+      {"exec default.cfg\nstuffcmds\n", false},
+      {"echo \"x; startdemos a\"", false},
+      {"// startdemos a", false},
+      {"startdemosx a; exec startdemos", false},
+  };
+  for (const auto& row : rows) EXPECT_EQ(StartsDemos(row.script), row.startsDemos) << row.script;
 }
 
 TEST(PlayCheck, BrowsersOpenWhereTheDemosAre) {
@@ -196,6 +230,7 @@ TEST(PlayNote, ChoosesTheSentenceAndFillsItIn) {
       {{F::NamesSplit, "demo(1).dem", "", 1, 0, '('},
        "demo(1).dem holds \"(\": the game splits the name there and never plays it."},
       {{F::TooManyDemos, "9.dem", "", 2, 8}, "The game plays at most 8 demos: 9.dem and the 1 after it never play."},
+      {{F::EmptyDemosEndTheRing, "a.dm2", "", 1}, "a.dm2 is empty: it plays nothing and ends the ring."},
       {{F::AllWell, "Quake III", "", 1}, "1 demo will play in a loop in Quake III."},
       {{F::ModFolderMissing, "", "C:\\q\\" + std::string(1000000, 'm')},
        "The mod folder C:\\q\\" + std::string(195, 'm') + "... does not exist."},

@@ -1,6 +1,8 @@
 // A save that fails part way: reported with the file that failed, and no
 // file changes, except that a base directory that cannot be entered keeps
-// the new launch file and demo list.
+// the new launch file and demo list, and a file that cannot be replaced
+// after an earlier one was is reported with the one that holds its new
+// content.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -92,6 +94,7 @@ struct Scene {
 #ifndef _WIN32
   std::unique_ptr<FileSizeLimit> limit;
 #endif
+  std::unique_ptr<std::ifstream> held;  // a file another program has open
 };
 
 // The file as it stands: its bytes, "<missing>" or "<directory>".
@@ -165,6 +168,18 @@ std::string DemoListIsADirectory(Scene& scene) {
 
 std::string DemoListReadOnly(Scene& scene) { return ReadOnlyFile(scene, scene.next.demoListFilePath); }
 
+// It stages, and Windows refuses to replace it only after the launch file
+// was put in place.
+std::string DemoListHeldOpen(Scene& scene) {
+#ifdef _WIN32
+  scene.held = std::make_unique<std::ifstream>(scene.next.demoListFilePath);
+  return "";
+#else
+  (void)scene;
+  return "POSIX lets a rename replace a file another program has open";
+#endif
+}
+
 std::string BaseDirectoryMissing(Scene& scene) {
   const std::string other = scene.dir / "games\\no-base\\";
   fs::create_directories(other);
@@ -231,6 +246,7 @@ const SaveFault kSaveFaults[] = {
     {"DemoListIsADirectory", DemoListIsADirectory, Failing::DemoList, After::Old, After::Old, After::Old},
     {"DemoListReadOnly", DemoListReadOnly, Failing::DemoList, After::Old, After::Old, After::Old, true},
     {"DiskFullAtDemoList", DiskFullAtDemoList, Failing::DemoList, After::Old, After::Old, After::Old},
+    {"DemoListHeldOpen", DemoListHeldOpen, Failing::DemoList, After::New, After::Old, After::Old},
     {"BaseDirectoryMissing", BaseDirectoryMissing, Failing::BaseDirectory, After::New, After::New, After::Old},
     {"BaseDirectoryLocked", BaseDirectoryLocked, Failing::BaseDirectory, After::New, After::New, After::Old},
     {"ScriptIsADirectory", ScriptIsADirectory, Failing::Script, After::Old, After::Old, After::Old},
@@ -274,6 +290,7 @@ TEST_P(SaveFailure, IsReportedWithItsFileAndKeepsTheEarlierFiles) {
 #ifndef _WIN32
   scene.limit.reset();
 #endif
+  scene.held.reset();
 
   const SaveStatus expected =
       row.failing == Failing::BaseDirectory ? SaveStatus::GameDirectoryIncorrect : SaveStatus::WriteFailed;
@@ -283,6 +300,14 @@ TEST_P(SaveFailure, IsReportedWithItsFileAndKeepsTheEarlierFiles) {
   EXPECT_EQ(result.message.rfind(DisplayPath(result.path) + "\n", 0), 0u) << result.message;
   EXPECT_EQ(result.message.find("does not let this account write") != std::string::npos, row.refused)
       << result.message;
+  // A file already replaced when a later one failed is named as such.
+  const std::pair<std::string, After> files[] = {{scene.next.launchFilePath, row.launchFile},
+                                                 {scene.next.demoListFilePath, row.demoList},
+                                                 {scene.scriptPath, row.script}};
+  for (const auto& [path, after] : files) {
+    const bool named = result.message.find(DisplayPath(path) + " holds its new content.") != std::string::npos;
+    EXPECT_EQ(named, expected == SaveStatus::WriteFailed && after == After::New) << result.message;
+  }
   EXPECT_EQ(Snapshot(scene.next.launchFilePath), row.launchFile == After::Old ? oldLaunchFile : scene.NewLaunchFile());
   EXPECT_EQ(Snapshot(scene.next.demoListFilePath), row.demoList == After::Old ? oldDemoList : scene.NewDemoList());
   EXPECT_EQ(Snapshot(scene.scriptPath), row.script == After::Old ? oldScript : scene.NewScript());
