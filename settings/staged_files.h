@@ -21,6 +21,9 @@ class StagedFiles {
   // Says why when it cannot be written or `path` cannot be replaced.
   WriteFault Stage(const std::string& path, const std::string& text);
 
+  // The same for the launch file in c:\ (StageSharedFileContent).
+  WriteFault StageShared(const std::string& path, const std::string& text);
+
   // Removes everything staged so far; nothing visible changes.
   void Discard();
 
@@ -29,6 +32,9 @@ class StagedFiles {
   std::string Commit();
 
  private:
+  // Keeps `path` for Commit when it was staged.
+  WriteFault Keep(const std::string& path, WriteFault fault);
+
   std::vector<std::string> staged_;
 };
 
