@@ -136,27 +136,27 @@ bool TrustsSharedFile(bool volumeKeepsAcls, const std::optional<FileSecurity>& s
   return security->dacl && !OthersMayChange(*security->dacl, user);
 }
 
-std::string SharedFileSecurity(const std::string& user, const std::string& owner, bool protect) {
+std::string SharedFileSecurity(const std::string& user, bool byAdministrators, bool protect) {
   std::string entries;
   PutEntry(entries, kFullControl, kSystemSid);
   PutEntry(entries, kFullControl, kAdministratorsSid);
-  PutEntry(entries, kFullControl, user);
+  if (!byAdministrators) PutEntry(entries, kFullControl, user);
   PutEntry(entries, kReadAndExecute, kUsersSid);
   std::string acl;
   acl += static_cast<char>(kAclRevision);
   acl += '\0';
   PutLittle(acl, static_cast<uint32_t>(kAclHeader + entries.size()), 2);
-  PutLittle(acl, 4, 2);
+  PutLittle(acl, byAdministrators ? 3 : 4, 2);
   PutLittle(acl, 0, 2);
+  const std::string_view owner = byAdministrators ? kAdministratorsSid : std::string_view();
   const uint32_t control = kSelfRelative | kDaclPresent | (protect ? kDaclProtected : 0);
-  const size_t ownerAt = owner.empty() ? 0 : kDescriptorHeader;
   std::string descriptor("\x01", 2);
   PutLittle(descriptor, control, 2);
-  PutLittle(descriptor, static_cast<uint32_t>(ownerAt), 4);
+  PutLittle(descriptor, static_cast<uint32_t>(owner.empty() ? 0 : kDescriptorHeader), 4);
   PutLittle(descriptor, 0, 4);  // no group
   PutLittle(descriptor, 0, 4);  // no SACL
   PutLittle(descriptor, static_cast<uint32_t>(kDescriptorHeader + owner.size()), 4);
-  return descriptor + owner + acl + entries;
+  return descriptor.append(owner) + acl + entries;
 }
 
 bool MayOwnAsAdministrators(const std::string& groupSid, uint32_t attributes) {

@@ -59,10 +59,12 @@ std::optional<FileSecurity> ReadSecurityDescriptor(const std::string& bytes);
 bool TrustsSharedFile(bool volumeKeepsAcls, const std::optional<FileSecurity>& security, const std::string& user);
 
 // The self-relative security descriptor that Kavrin gives the shared launch
-// file: SYSTEM, Administrators and `user` full control, Users read and
-// execute; protected from inheritance when `protect` (2000 on); owned by
-// `owner`, or by whoever creates it when `owner` is "".
-std::string SharedFileSecurity(const std::string& user, const std::string& owner, bool protect);
+// file: SYSTEM and Administrators full control, Users read and execute;
+// protected from inheritance when `protect` (2000 on). Owned by
+// Administrators when `byAdministrators`, and then without an entry of the
+// saving `user`, whom every other account would have to distrust; else
+// owned by its creator, `user`, who gets full control.
+std::string SharedFileSecurity(const std::string& user, bool byAdministrators, bool protect);
 
 // Whether a group of an access token, with these attributes, lets the
 // token make Administrators the owner of what it creates: the group is

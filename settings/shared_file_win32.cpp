@@ -133,9 +133,7 @@ WriteFault CreateSharedFile(const std::string& path, const std::string& bytes) {
   std::string security;
   SECURITY_ATTRIBUTES attributes = {sizeof attributes, nullptr, FALSE};
   if (!IsWindows9x() && VolumeKeepsAcls(path)) {
-    std::string owner;  // "": whoever creates it
-    if (ProcessMayOwnAsAdministrators()) owner = kAdministratorsSid;
-    security = SharedFileSecurity(ProcessUserSid(), owner, InheritsFromFolders());
+    security = SharedFileSecurity(ProcessUserSid(), ProcessMayOwnAsAdministrators(), InheritsFromFolders());
     attributes.lpSecurityDescriptor = &security[0];
   }
   // Created with its security, so no other account ever holds a handle
