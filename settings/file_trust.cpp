@@ -1,5 +1,7 @@
 #include "settings/file_trust.h"
 
+#include "settings/little_endian.h"
+
 namespace kavrin {
 namespace {
 
@@ -21,12 +23,6 @@ constexpr uint32_t kEnabledGroup = 0x4;
 constexpr uint32_t kOwnerGroup = 0x8;
 constexpr uint32_t kDenyOnlyGroup = 0x10;
 
-uint32_t Little(const std::string& bytes, size_t at, size_t width) {
-  uint32_t value = 0;
-  for (size_t i = width; i-- > 0;) value = (value << 8) | static_cast<unsigned char>(bytes[at + i]);
-  return value;
-}
-
 void PutLittle(std::string& bytes, uint32_t value, size_t width) {
   for (size_t i = 0; i < width; ++i) bytes += static_cast<char>((value >> (8 * i)) & 0xFF);
 }
@@ -45,20 +41,20 @@ bool HasEntryMask(uint8_t type) {
 
 std::optional<std::vector<AccessEntry>> ReadAcl(const std::string& bytes, size_t at) {
   if (at + kAclHeader > bytes.size()) return std::nullopt;
-  const size_t end = at + Little(bytes, at + 2, 2);
+  const size_t end = at + LittleEndian(bytes, at + 2, 2);
   if (end > bytes.size() || end < at + kAclHeader) return std::nullopt;
   std::vector<AccessEntry> entries;
   size_t next = at + kAclHeader;
-  for (uint32_t count = Little(bytes, at + 4, 2); count > 0; --count) {
+  for (uint32_t count = LittleEndian(bytes, at + 4, 2); count > 0; --count) {
     if (next + kEntryHeader > end) return std::nullopt;
-    const size_t entryEnd = next + Little(bytes, next + 2, 2);
+    const size_t entryEnd = next + LittleEndian(bytes, next + 2, 2);
     if (entryEnd > end || entryEnd < next + kEntryHeader) return std::nullopt;
     AccessEntry entry;
     entry.type = static_cast<uint8_t>(bytes[next]);
     entry.flags = static_cast<uint8_t>(bytes[next + 1]);
     if (HasEntryMask(entry.type)) {
       if (next + kEntryHeader + 4 > entryEnd) return std::nullopt;
-      entry.mask = Little(bytes, next + kEntryHeader, 4);
+      entry.mask = LittleEndian(bytes, next + kEntryHeader);
       const std::optional<std::string> sid = ReadSid(bytes, next + kEntryHeader + 4, entryEnd);
       if (!sid) return std::nullopt;
       entry.sid = *sid;
@@ -79,7 +75,7 @@ bool KeepsStandardUsersOut(const std::vector<AccessEntry>& sacl) {
   for (const AccessEntry& entry : sacl) {
     const bool effective = entry.type == kMandatoryLabelEntry && (entry.flags & kInheritOnlyFlag) == 0;
     const bool labelSid = entry.sid.size() == 12 && entry.sid.compare(0, 8, kLabelAuthority) == 0;
-    if (effective && labelSid && (entry.mask & kNoWriteUp) != 0 && Little(entry.sid, 8, 4) >= kHighLabelLevel) {
+    if (effective && labelSid && (entry.mask & kNoWriteUp) != 0 && LittleEndian(entry.sid, 8) >= kHighLabelLevel) {
       return true;
     }
   }
@@ -109,20 +105,20 @@ void PutEntry(std::string& acl, uint32_t mask, std::string_view sid) {
 
 std::optional<FileSecurity> ReadSecurityDescriptor(const std::string& bytes) {
   if (bytes.size() < kDescriptorHeader || bytes[0] != 1) return std::nullopt;
-  const uint32_t control = Little(bytes, 2, 2);
+  const uint32_t control = LittleEndian(bytes, 2, 2);
   if ((control & kSelfRelative) == 0) return std::nullopt;
   FileSecurity security;
-  if (const uint32_t owner = Little(bytes, 4, 4); owner != 0) {
+  if (const uint32_t owner = LittleEndian(bytes, 4); owner != 0) {
     const std::optional<std::string> sid = ReadSid(bytes, owner, bytes.size());
     if (!sid) return std::nullopt;
     security.owner = *sid;
   }
-  if (const uint32_t sacl = Little(bytes, 12, 4); (control & kSaclPresent) != 0 && sacl != 0) {
+  if (const uint32_t sacl = LittleEndian(bytes, 12); (control & kSaclPresent) != 0 && sacl != 0) {
     std::optional<std::vector<AccessEntry>> entries = ReadAcl(bytes, sacl);
     if (!entries) return std::nullopt;
     security.sacl = std::move(*entries);
   }
-  if (const uint32_t dacl = Little(bytes, 16, 4); (control & kDaclPresent) != 0 && dacl != 0) {
+  if (const uint32_t dacl = LittleEndian(bytes, 16); (control & kDaclPresent) != 0 && dacl != 0) {
     security.dacl = ReadAcl(bytes, dacl);
     if (!security.dacl) return std::nullopt;
   }
