@@ -112,7 +112,7 @@ constexpr const char* kQuake2Exe = "C:\\games\\quake2\\quake2.exe";
 constexpr const char* kQuake2Launch = "C:\\games\\quake2\\\r\nquake2.exe\r\n+exec Scrnsave.cfg ";
 
 // The file's DACL as Wine reports it back, in the security descriptor
-// language ("D:(A;;FA;;;SY)...").
+// language ("D:(A;;FA;;;SY)..."); Wine keeps a DACL as the file's mode.
 std::string DaclText(const std::string& path) {
   char descriptor[4096];
   DWORD size = 0;
@@ -127,29 +127,38 @@ std::string DaclText(const std::string& path) {
   return dacl;
 }
 
-// Wine keeps this as a world-writable file mode.
-void LetEveryoneWrite(const std::string& path) {
-  PSECURITY_DESCRIPTOR descriptor = nullptr;
-  Expect(ConvertStringSecurityDescriptorToSecurityDescriptorA("D:(A;;FA;;;WD)", SDDL_REVISION_1, &descriptor,
-                                                              nullptr) &&
-             SetFileSecurityA(path.c_str(), DACL_SECURITY_INFORMATION, descriptor),
-         "could not let Everyone write " + path);
-  LocalFree(descriptor);
+// Chooses Quake 2 in a dialog that shows no executable yet, and saves.
+void SaveQuake2(SaverProcess& saver) {
+  RemoteConfigDialog dialog(saver.Id());
+  ExpectEqual(dialog.ExePath(), "", "executable field");
+  dialog.BrowseExe(kQuake2Exe);
+  dialog.PressOk();
+  ExpectEqual(saver.ExitCode(kPatience), 0, "exit code after OK");
 }
 
-void LeaveAFileEveryoneMayChange() {
+// Kavrin's own save in c:\ lets no other account write and is run. Once
+// Everyone may write it, it is not: the dialog says so once, shows nothing
+// of it and saves to the user's folder, whose file then wins.
+void SharedFileIsRunOnlyWhileNoOtherAccountMayChangeIt() {
   InstallGame("C:\\games\\quake2", "quake2.exe", "baseq2");
-  WriteFileBytes(kLaunchFile, kQuake2Launch);
-  LetEveryoneWrite(kLaunchFile);
-}
+  auto saver = StartSaver("/c");
+  SaveQuake2(*saver);
+  ExpectFileBytes(kLaunchFile, kQuake2Launch);
+  const std::string dacl = DaclText(kLaunchFile);
+  Expect(dacl.find(";WD)") == std::string::npos, "Everyone has an entry in the saved file's DACL: " + dacl);
+  ExpectScreenSaverStartsGame(kQuake2Exe, "+exec Scrnsave.cfg ", "C:\\games\\quake2");
 
-// Not run; the dialog says so once, shows nothing of it and saves to the
-// user's folder, whose file then wins.
-void FileEveryoneMayChangeIsNotUsed() {
-  LeaveAFileEveryoneMayChange();
+  PSECURITY_DESCRIPTOR everyoneWrites = nullptr;
+  Expect(ConvertStringSecurityDescriptorToSecurityDescriptorA("D:(A;;FA;;;WD)", SDDL_REVISION_1, &everyoneWrites,
+                                                              nullptr) &&
+             SetFileSecurityA(kLaunchFile, DACL_SECURITY_INFORMATION, everyoneWrites),
+         "could not let Everyone write c:\\q2scr.sc2");
+  LocalFree(everyoneWrites);
+  ClearGameRecords(RecordsDir());
   ExpectQuietEnd(*StartSaver("/s"), 0);
   ExpectNoGameStart();
-  auto saver = StartSaver("/c");
+
+  saver = StartSaver("/c");
   // Said as the dialog first paints: answered before the dialog is worked.
   const SeenMessageBox box = AnswerMessageBox(saver->Id(), "Kavrin");
   ExpectEqual(box.text,
@@ -158,27 +167,8 @@ void FileEveryoneMayChangeIsNotUsed() {
                   UserSettingsFolder(),
               "message text");
   ExpectEqual(box.icon, "warning", "message box icon");
-  RemoteConfigDialog dialog(saver->Id());
-  ExpectEqual(dialog.ExePath(), "", "executable field");
-  dialog.BrowseExe(kQuake2Exe);
-  dialog.PressOk();
-  ExpectEqual(saver->ExitCode(kPatience), 0, "exit code after OK");
+  SaveQuake2(*saver);
   ExpectFileBytes(UserSettingsFolder() + "\\q2scr.sc2", kQuake2Launch);
-  ExpectFileBytes(kLaunchFile, kQuake2Launch);
-  ExpectScreenSaverStartsGame(kQuake2Exe, "+exec Scrnsave.cfg ", "C:\\games\\quake2");
-}
-
-// What Kavrin's own save leaves in c:\ lets no other account write, and runs.
-void OwnSaveIsRun() {
-  InstallGame("C:\\games\\quake2", "quake2.exe", "baseq2");
-  auto saver = StartSaver("/c");
-  RemoteConfigDialog dialog(saver->Id());
-  dialog.BrowseExe(kQuake2Exe);
-  dialog.PressOk();
-  ExpectEqual(saver->ExitCode(kPatience), 0, "exit code after OK");
-  ExpectFileBytes(kLaunchFile, kQuake2Launch);
-  const std::string dacl = DaclText(kLaunchFile);
-  Expect(dacl.find(";WD)") == std::string::npos, "Everyone has an entry in the saved file's DACL: " + dacl);
   ExpectScreenSaverStartsGame(kQuake2Exe, "+exec Scrnsave.cfg ", "C:\\games\\quake2");
 }
 
@@ -191,8 +181,7 @@ std::vector<Scenario> SettingsFileScenarios() {
       {"files/close-box-keeps-files", CloseBoxActsAsCancel},
       {"files/escape-keeps-files", EscapeActsAsCancel},
       {"files/missing-base-directory", MissingBaseDirectoryStopsBeforeScript},
-      {"files/shared-file-others-may-change", FileEveryoneMayChangeIsNotUsed},
-      {"files/own-save-is-run", OwnSaveIsRun},
+      {"files/shared-file", SharedFileIsRunOnlyWhileNoOtherAccountMayChangeIt},
   };
 }
 
