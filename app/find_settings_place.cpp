@@ -37,12 +37,14 @@ std::string LocalAppDataFolder() {
 
 }  // namespace
 
-SettingsPlace FindSettingsPlace() {
+SettingsPlace FindSettingsPlace(bool judgeSharedFile) {
   const std::string userFolder = UserSettingsFolder(LocalAppDataFolder());
   const std::string launchFile = SettingsPlace{userFolder, ""}.LaunchFile();
   // A save cut short may have left the launch file under its backup name.
   const bool holdsLaunchFile = !userFolder.empty() && (IsFile(launchFile) || IsFile(BackupPath(launchFile)));
-  return ChooseSettingsPlace(userFolder, holdsLaunchFile);
+  const bool refused = judgeSharedFile && !holdsLaunchFile && SharedLaunchFileRefused();
+  if (refused && !userFolder.empty()) MakeDirectory(userFolder);
+  return ChooseSettingsPlace(userFolder, holdsLaunchFile, refused);
 }
 
 }  // namespace kavrin

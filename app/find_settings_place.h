@@ -7,6 +7,9 @@ namespace kavrin {
 
 // The user's folder below the local application data folder (from the
 // environment, else the shell) once it holds a launch file; c:\ otherwise.
-SettingsPlace FindSettingsPlace();
+// With `judgeSharedFile` (the dialog; run mode judges the file as it reads
+// it) a launch file in c:\ that another account can change sends the
+// settings to the user's folder, made here, where it is known.
+SettingsPlace FindSettingsPlace(bool judgeSharedFile = false);
 
 }  // namespace kavrin

@@ -9,6 +9,7 @@
 #include "settings/exe_path.h"
 #include "settings/file_system.h"
 #include "settings/game_table.h"
+#include "settings/settings_place.h"
 
 namespace kavrin {
 namespace {
@@ -75,7 +76,7 @@ void AddDefaultExtension(LaunchCommand& command) {
 
 bool RunGame(const std::string& launchFilePath) {
   if (RunsForTheLogonScreen()) return false;
-  std::optional<LaunchCommand> command = ReadLaunchCommand(ReadFileBytes(launchFilePath));
+  std::optional<LaunchCommand> command = ReadLaunchCommand(ReadLaunchFileBytes(launchFilePath));
   if (!command) return false;
   // The game finds its own files relative to the directory it starts in.
   if (!command->directory.empty() && !ChangeDirectory(command->directory)) return false;

@@ -11,7 +11,8 @@ namespace kavrin {
 // the user's desktop when Windows started the saver on a desktop of its
 // own. Starts nothing under a system account (the logon screen), when a
 // process of that executable's name already runs, when the file cannot be
-// read, names no executable, or names a directory that cannot be entered.
+// read, is the one in c:\ and another account can change it, names no
+// executable, or names a directory that cannot be entered.
 // Then locks the session when Windows is set to show the logon screen on
 // resume and the game runs. Returns whether the game runs.
 bool RunGame(const std::string& launchFilePath);

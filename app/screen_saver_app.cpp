@@ -31,7 +31,7 @@ int ScreenSaverApp::InitInstance() {
   const SaverSwitch saverSwitch = ParseSwitch(GetCommandLineA());
   switch (saverSwitch.mode) {
     case SaverMode::Run: RunGame(FindSettingsPlace().LaunchFile()); return 0;
-    case SaverMode::Configure: return Configure(FindSettingsPlace());
+    case SaverMode::Configure: return Configure(FindSettingsPlace(/*judgeSharedFile=*/true));
     default: return IdleExitCode(saverSwitch);
   }
 }

@@ -9,6 +9,7 @@
 
 #include "settings/exe_path.h"
 #include "settings/file_system_platform.h"
+#include "settings/shared_file.h"
 
 namespace kavrin {
 namespace {
@@ -136,6 +137,13 @@ bool ReplaceThroughBackup(const std::string& from, const std::string& to) {
 WriteFault StageFileContent(const std::string& path, const std::string& bytes) {
   WriteFault fault = ReplaceFault(path);
   if (fault == WriteFault::None) fault = WriteWholeFile(StagedPath(path), bytes);
+  if (fault != WriteFault::None) DiscardStagedFile(path);
+  return fault;
+}
+
+WriteFault StageSharedFileContent(const std::string& path, const std::string& bytes) {
+  WriteFault fault = ReplaceFault(path);
+  if (fault == WriteFault::None) fault = CreateSharedFile(StagedPath(path), bytes);
   if (fault != WriteFault::None) DiscardStagedFile(path);
   return fault;
 }

@@ -61,6 +61,11 @@ bool RestoreCutShortReplace(const std::string& path);
 // On any failure leaves nothing behind and says why.
 WriteFault StageFileContent(const std::string& path, const std::string& bytes);
 
+// The same for the launch file in c:\, which other accounts read: the
+// staged file is created with security that lets no other account change
+// it (settings/shared_file.h), and the rename that commits it keeps that.
+WriteFault StageSharedFileContent(const std::string& path, const std::string& bytes);
+
 // Puts this process's staged content in place of `path` in one step, so
 // `path` holds either its old or its new content, never a mix.
 bool CommitStagedFile(const std::string& path);

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "settings/little_endian.h"
+
 namespace kavrin {
 namespace {
 
@@ -10,12 +12,6 @@ constexpr uint32_t kEntryLength = 64;
 constexpr uint32_t kNameLength = 56;
 // The engines stop with an error on a pak of more files.
 constexpr uint32_t kMostFiles = 2048;
-
-uint32_t LittleEndian(const std::string& bytes, size_t at) {
-  uint32_t value = 0;
-  for (size_t i = 4; i-- > 0;) value = (value << 8) | static_cast<unsigned char>(bytes[at + i]);
-  return value;
-}
 
 }  // namespace
 

@@ -41,7 +41,10 @@ struct Refusal {
 
 Refusal StageSettingsFiles(StagedFiles& files, const SaveRequest& request, const std::string& launchFilePath,
                            const std::string& demoListFilePath) {
-  WriteFault fault = files.Stage(launchFilePath, BuildLaunchFileText(request.exePath, request.modDir));
+  const std::string launchText = BuildLaunchFileText(request.exePath, request.modDir);
+  // It names the program that every account's screen saver starts.
+  WriteFault fault = IsSharedLaunchFile(launchFilePath) ? files.StageShared(launchFilePath, launchText)
+                                                        : files.Stage(launchFilePath, launchText);
   if (fault != WriteFault::None) return {fault, launchFilePath};
   fault = files.Stage(demoListFilePath, BuildDemoListText(request.demos));
   if (fault != WriteFault::None) return {fault, demoListFilePath};

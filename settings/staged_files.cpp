@@ -8,7 +8,14 @@ namespace kavrin {
 StagedFiles::~StagedFiles() { Discard(); }
 
 WriteFault StagedFiles::Stage(const std::string& path, const std::string& text) {
-  const WriteFault fault = StageFileContent(path, ToDiskText(text));
+  return Keep(path, StageFileContent(path, ToDiskText(text)));
+}
+
+WriteFault StagedFiles::StageShared(const std::string& path, const std::string& text) {
+  return Keep(path, StageSharedFileContent(path, ToDiskText(text)));
+}
+
+WriteFault StagedFiles::Keep(const std::string& path, WriteFault fault) {
   if (fault == WriteFault::None) paths_.push_back(path);
   return fault;
 }

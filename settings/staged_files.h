@@ -21,6 +21,9 @@ class StagedFiles {
   // Says why when it cannot be written or `path` cannot be replaced.
   WriteFault Stage(const std::string& path, const std::string& text);
 
+  // The same for the launch file in c:\ (StageSharedFileContent).
+  WriteFault StageShared(const std::string& path, const std::string& text);
+
   // Removes everything staged and not yet put in place.
   void Discard();
 
@@ -33,6 +36,9 @@ class StagedFiles {
   const std::vector<std::string>& Paths() const { return paths_; }
 
  private:
+  // Keeps `path` for Commit when it was staged.
+  WriteFault Keep(const std::string& path, WriteFault fault);
+
   std::vector<std::string> paths_;
   size_t committed_ = 0;  // the first of paths_ are in place
 };

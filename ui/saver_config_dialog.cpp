@@ -54,7 +54,7 @@ SaverConfigDialog::SaverConfigDialog(HWND parent, SettingsPlace place)
   EnsureFileExists(place_.LaunchFile());
   EnsureFileExists(place_.DemoListFile());
   // A file that cannot be read even now leaves the fields empty.
-  if (const auto bytes = ReadFileBytes(place_.LaunchFile())) {
+  if (const auto bytes = ReadLaunchFileBytes(place_.LaunchFile())) {
     const LaunchFields fields = ReadLaunchFields(*bytes);
     m_exePath = fields.exePath;
     m_modDir = fields.modDir;
@@ -143,7 +143,11 @@ bool SaverConfigDialog::OnPaint() {
   } else {
     PaintDefault();
   }
-  if (m_listLoaded != 1) LoadDemoList();
+  if (m_listLoaded != 1) {
+    LoadDemoList();
+    // Said once, as the dialog first shows.
+    if (place_.sharedFileRefused) Tell(SharedFileRefusedText(place_), MB_ICONWARNING);
+  }
   return true;
 }
 

@@ -1,6 +1,9 @@
 // The settings files around the dialog: created empty, kept on Cancel,
-// written up to the failing step when the game directory is wrong.
+// written up to the failing step when the game directory is wrong; a
+// c:\q2scr.sc2 that other accounts may change is not used.
 #include "scenarios.h"
+
+#include <sddl.h>
 
 #include "disk_files.h"
 #include "e2e_fixture.h"
@@ -105,6 +108,71 @@ void MissingBaseDirectoryStopsBeforeScript() {
   ExpectFileBytes(WorkDir() + "\\Scrnsave.cfg", kOldScript);
 }
 
+constexpr const char* kQuake2Exe = "C:\\games\\quake2\\quake2.exe";
+constexpr const char* kQuake2Launch = "C:\\games\\quake2\\\r\nquake2.exe\r\n+exec Scrnsave.cfg ";
+
+// The file's DACL as Wine reports it back, in the security descriptor
+// language ("D:(A;;FA;;;SY)..."); Wine keeps a DACL as the file's mode.
+std::string DaclText(const std::string& path) {
+  char descriptor[4096];
+  DWORD size = 0;
+  char* text = nullptr;
+  if (!GetFileSecurityA(path.c_str(), DACL_SECURITY_INFORMATION, descriptor, sizeof descriptor, &size) ||
+      !ConvertSecurityDescriptorToStringSecurityDescriptorA(descriptor, SDDL_REVISION_1, DACL_SECURITY_INFORMATION,
+                                                            &text, nullptr)) {
+    return "<unreadable>";
+  }
+  const std::string dacl = text;
+  LocalFree(text);
+  return dacl;
+}
+
+// Chooses Quake 2 in a dialog that shows no executable yet, and saves.
+void SaveQuake2(SaverProcess& saver) {
+  RemoteConfigDialog dialog(saver.Id());
+  ExpectEqual(dialog.ExePath(), "", "executable field");
+  dialog.BrowseExe(kQuake2Exe);
+  dialog.PressOk();
+  ExpectEqual(saver.ExitCode(kPatience), 0, "exit code after OK");
+}
+
+// Kavrin's own save in c:\ lets no other account write, and is run.
+void OwnSaveIsRun() {
+  InstallGame("C:\\games\\quake2", "quake2.exe", "baseq2");
+  SaveQuake2(*StartSaver("/c"));
+  ExpectFileBytes(kLaunchFile, kQuake2Launch);
+  const std::string dacl = DaclText(kLaunchFile);
+  Expect(dacl.find(";WD)") == std::string::npos, "Everyone has an entry in the saved file's DACL: " + dacl);
+  ExpectScreenSaverStartsGame(kQuake2Exe, "+exec Scrnsave.cfg ", "C:\\games\\quake2");
+}
+
+// A file Everyone may write is not run: the dialog says so once, shows
+// nothing of it and saves to the user's folder, whose file then wins.
+void FileEveryoneMayChangeIsNotUsed() {
+  InstallGame("C:\\games\\quake2", "quake2.exe", "baseq2");
+  WriteFileBytes(kLaunchFile, kQuake2Launch);
+  PSECURITY_DESCRIPTOR everyoneWrites = nullptr;
+  Expect(ConvertStringSecurityDescriptorToSecurityDescriptorA("D:(A;;FA;;;WD)", SDDL_REVISION_1, &everyoneWrites,
+                                                              nullptr) &&
+             SetFileSecurityA(kLaunchFile, DACL_SECURITY_INFORMATION, everyoneWrites),
+         "could not let Everyone write c:\\q2scr.sc2");
+  LocalFree(everyoneWrites);
+  ExpectQuietEnd(*StartSaver("/s"), 0);
+  ExpectNoGameStart();
+
+  auto saver = StartSaver("/c");
+  // Said as the dialog first paints: answered before the dialog is worked.
+  const SeenMessageBox box = AnswerMessageBox(saver->Id(), "Kavrin");
+  ExpectEqual(box.text,
+              "c:\\q2scr.sc2 holds screen saver settings that other accounts on this computer can change, so "
+              "Kavrin will not use them.\n\nChoose the game and demos again: OK saves them in your own folder, " +
+                  UserSettingsFolder(),
+              "message text");
+  SaveQuake2(*saver);
+  ExpectFileBytes(UserSettingsFolder() + "\\q2scr.sc2", kQuake2Launch);
+  ExpectScreenSaverStartsGame(kQuake2Exe, "+exec Scrnsave.cfg ", "C:\\games\\quake2");
+}
+
 }  // namespace
 
 std::vector<Scenario> SettingsFileScenarios() {
@@ -114,6 +182,8 @@ std::vector<Scenario> SettingsFileScenarios() {
       {"files/close-box-keeps-files", CloseBoxActsAsCancel},
       {"files/escape-keeps-files", EscapeActsAsCancel},
       {"files/missing-base-directory", MissingBaseDirectoryStopsBeforeScript},
+      {"files/own-save-is-run", OwnSaveIsRun},
+      {"files/shared-file-others-may-change", FileEveryoneMayChangeIsNotUsed},
   };
 }
 

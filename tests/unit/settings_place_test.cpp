@@ -14,6 +14,7 @@ TEST(SettingsPlace, TheUserFolderOnceItHoldsSettingsElseTheRootFallingBackOnlyWh
     WriteFault fault;
     const char* readFrom;  // and saved to first
     bool fallsBack;        // the save goes on in the user's folder
+    bool sharedFileRefused = false;  // c:\q2scr.sc2 is one another account can change
   } rows[] = {
       {"C:\\Users\\me\\AppData\\Local", false, WriteFault::None, "c:/", false},
       {"C:\\Users\\me\\AppData\\Local", false, WriteFault::AccessDenied, "c:/", true},
@@ -26,13 +27,18 @@ TEST(SettingsPlace, TheUserFolderOnceItHoldsSettingsElseTheRootFallingBackOnlyWh
       // No local application data folder: c:\ alone, and failures reported.
       {"", false, WriteFault::AccessDenied, "c:/", false},
       {"", true, WriteFault::AccessDenied, "c:/", false},
+      // A refused c:\q2scr.sc2 is neither read nor saved over where the
+      // user has a folder; without one, the save replaces it.
+      {"C:\\Users\\me\\AppData\\Local", false, WriteFault::AccessDenied, kUser, false, true},
+      {"", false, WriteFault::None, "c:/", false, true},
   };
   for (const auto& row : rows) {
     const std::string userFolder = UserSettingsFolder(row.localAppData);
-    const SettingsPlace place = ChooseSettingsPlace(userFolder, row.holdsLaunchFile);
+    const SettingsPlace place = ChooseSettingsPlace(userFolder, row.holdsLaunchFile, row.sharedFileRefused);
     const std::string name = std::string(row.localAppData) + (row.holdsLaunchFile ? " holding" : " empty");
     EXPECT_EQ(place.folder, row.readFrom) << name;
     EXPECT_EQ(FallsBack(row.fault, place.fallback), row.fallsBack) << name;
+    EXPECT_EQ(place.sharedFileRefused, row.sharedFileRefused) << name;
     if (row.fallsBack) {
       EXPECT_EQ(place.fallback, kUser) << name;
     }

@@ -1,0 +1,158 @@
+// The Windows body of settings/shared_file.h, built in place of
+// shared_file_posix.cpp.
+#include "settings/shared_file.h"
+
+#include <cstdio>
+
+#include "settings/file_trust.h"
+#include "win/system_function.h"
+
+namespace kavrin {
+namespace {
+
+using OpenTokenFunction = BOOL WINAPI(HANDLE, DWORD, PHANDLE);
+using TokenInformationFunction = BOOL WINAPI(HANDLE, TOKEN_INFORMATION_CLASS, LPVOID, DWORD, PDWORD);
+using ObjectSecurityFunction = BOOL WINAPI(HANDLE, SECURITY_INFORMATION, PSECURITY_DESCRIPTOR, DWORD, LPDWORD);
+
+// 9x keeps no accounts; its advapi32 security calls are stubs that fail.
+bool IsWindows9x() { return (GetVersion() & 0x80000000) != 0; }
+
+// Inheritance as 2000 brought it, which a protected DACL keeps out.
+bool InheritsFromFolders() { return LOBYTE(LOWORD(GetVersion())) >= 5; }
+
+// Whether the volume of a path with a drive letter keeps ACLs (NTFS, not
+// FAT); other paths are judged as if it did.
+bool VolumeKeepsAcls(const std::string& path) {
+  if (path.size() < 2 || path[1] != ':') return true;
+  const std::string root = path.substr(0, 2) + "\\";
+  DWORD flags = 0;
+  if (!GetVolumeInformationA(root.c_str(), nullptr, 0, nullptr, nullptr, &flags, nullptr, 0)) return true;
+  return (flags & FILE_PERSISTENT_ACLS) != 0;
+}
+
+std::string SidBytes(PSID sid) {
+  const auto* bytes = static_cast<const unsigned char*>(sid);
+  return std::string(reinterpret_cast<const char*>(bytes), 8 + 4 * static_cast<size_t>(bytes[1]));
+}
+
+// Room for a token's groups or a file's security as Windows gives them;
+// more than that is taken as unknown.
+struct alignas(8) SystemBuffer {
+  unsigned char bytes[16384];
+};
+
+// Fills `buffer` with this process's token information of `kind`.
+bool ReadTokenInformation(TOKEN_INFORMATION_CLASS kind, SystemBuffer& buffer) {
+  auto* openToken = SystemFunction<OpenTokenFunction>("advapi32.dll", "OpenProcessToken");
+  auto* information = SystemFunction<TokenInformationFunction>("advapi32.dll", "GetTokenInformation");
+  HANDLE token = nullptr;
+  if (openToken == nullptr || information == nullptr || !openToken(GetCurrentProcess(), TOKEN_QUERY, &token)) {
+    return false;
+  }
+  DWORD size = 0;
+  const bool read = information(token, kind, buffer.bytes, sizeof buffer.bytes, &size);
+  CloseHandle(token);
+  return read;
+}
+
+std::string ProcessUserSid() {
+  SystemBuffer buffer;
+  if (!ReadTokenInformation(TokenUser, buffer)) return std::string();
+  return SidBytes(reinterpret_cast<const TOKEN_USER*>(buffer.bytes)->User.Sid);
+}
+
+// From the token's groups, which NT 4.0 gives too: it lacks
+// CheckTokenMembership.
+bool ProcessMayOwnAsAdministrators() {
+  SystemBuffer buffer;
+  if (!ReadTokenInformation(TokenGroups, buffer)) return false;
+  const auto* groups = reinterpret_cast<const TOKEN_GROUPS*>(buffer.bytes);
+  for (DWORD i = 0; i < groups->GroupCount; ++i) {
+    if (MayOwnAsAdministrators(SidBytes(groups->Groups[i].Sid), groups->Groups[i].Attributes)) return true;
+  }
+  return false;
+}
+
+// The owner, the DACL and, from Vista on, the mandatory label of the open
+// file; nullopt when Windows does not say.
+std::optional<FileSecurity> ReadSecurity(HANDLE file) {
+  auto* objectSecurity = SystemFunction<ObjectSecurityFunction>("advapi32.dll", "GetKernelObjectSecurity");
+  if (objectSecurity == nullptr) return std::nullopt;
+  const SECURITY_INFORMATION ownerAndDacl = OWNER_SECURITY_INFORMATION | DACL_SECURITY_INFORMATION;
+  SystemBuffer buffer;
+  DWORD size = 0;
+  // Windows before Vista refuses the label's flag.
+  if (objectSecurity(file, ownerAndDacl | LABEL_SECURITY_INFORMATION, buffer.bytes, sizeof buffer.bytes, &size) ||
+      objectSecurity(file, ownerAndDacl, buffer.bytes, sizeof buffer.bytes, &size)) {
+    return ReadSecurityDescriptor(std::string(reinterpret_cast<const char*>(buffer.bytes), sizeof buffer.bytes));
+  }
+  return std::nullopt;
+}
+
+std::optional<std::string> ReadRest(HANDLE file) {
+  std::string bytes;
+  char chunk[4096];
+  for (DWORD got = 0;; bytes.append(chunk, got)) {
+    if (!ReadFile(file, chunk, sizeof chunk, &got, nullptr)) return std::nullopt;
+    if (got == 0) return bytes;
+  }
+}
+
+SharedFileRead ReadOne(const std::string& path) {
+  // Shared for reading only: while another handle may write, it does not
+  // open, and while it is open none opens to write.
+  const HANDLE file = CreateFileA(path.c_str(), GENERIC_READ | READ_CONTROL, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                                  FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return {};
+  // A volume without ACLs passes every file (TrustsSharedFile); it is asked
+  // only about a file its security would refuse, for under Wine the answer
+  // takes milliseconds.
+  const bool trusted = TrustsSharedFile(true, ReadSecurity(file), ProcessUserSid()) || !VolumeKeepsAcls(path);
+  std::optional<std::string> bytes = ReadRest(file);
+  CloseHandle(file);
+  SharedFileRead read;
+  // An empty file names no program, whoever may change it.
+  read.refused = !trusted && !(bytes && bytes->empty());
+  if (!read.refused) read.bytes = std::move(bytes);
+  return read;
+}
+
+}  // namespace
+
+SharedFileRead ReadSharedFile(const std::string& path) {
+  if (IsWindows9x()) {
+    SharedFileRead read;
+    read.bytes = ReadFileBytes(path);
+    return read;
+  }
+  SharedFileRead read = ReadOne(path);
+  // A replace cut short between its two renames left only the backup.
+  if (!read.bytes && !read.refused && !IsFile(path)) read = ReadOne(BackupPath(path));
+  return read;
+}
+
+WriteFault CreateSharedFile(const std::string& path, const std::string& bytes) {
+  std::string security;
+  SECURITY_ATTRIBUTES attributes = {sizeof attributes, nullptr, FALSE};
+  if (!IsWindows9x() && VolumeKeepsAcls(path)) {
+    security = SharedFileSecurity(ProcessUserSid(), ProcessMayOwnAsAdministrators(), InheritsFromFolders());
+    attributes.lpSecurityDescriptor = &security[0];
+  }
+  // Created with its security, so no other account ever holds a handle
+  // that may write it; a file that exists would keep its own.
+  std::remove(path.c_str());
+  const HANDLE file =
+      CreateFileA(path.c_str(), GENERIC_WRITE, 0, &attributes, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) {
+    return GetLastError() == ERROR_ACCESS_DENIED ? WriteFault::AccessDenied : WriteFault::Other;
+  }
+  DWORD written = 0;
+  const DWORD size = static_cast<DWORD>(bytes.size());
+  const bool done = WriteFile(file, bytes.data(), size, &written, nullptr) && written == size && FlushFileBuffers(file);
+  CloseHandle(file);
+  if (done) return WriteFault::None;
+  std::remove(path.c_str());
+  return WriteFault::Other;
+}
+
+}  // namespace kavrin
