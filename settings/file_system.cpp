@@ -144,10 +144,12 @@ bool CommitStagedFile(const std::string& path) { return platform::MoveOver(Stage
 
 void DiscardStagedFile(const std::string& path) { std::remove(StagedPath(path).c_str()); }
 
-bool ReplaceFileContent(const std::string& path, const std::string& bytes) {
-  if (StageFileContent(path, bytes) == WriteFault::None && CommitStagedFile(path)) return true;
+WriteFault ReplaceFileContent(const std::string& path, const std::string& bytes) {
+  const WriteFault fault = StageFileContent(path, bytes);
+  if (fault != WriteFault::None) return fault;
+  if (CommitStagedFile(path)) return WriteFault::None;
   DiscardStagedFile(path);
-  return false;
+  return WriteFault::Other;
 }
 
 // Copies `from` into a new file `to`, in pieces.

@@ -114,8 +114,8 @@ std::string PlayNotePanel::CarryOut(const MendPlan& plan) {
     if (fault != WriteFault::None) return WriteFailure(folder, fault);
   }
   if (!plan.script.empty()) {
-    const WriteFault fault = StageFileContent(plan.script, ToDiskText(kLoopScript));
-    if (fault != WriteFault::None || !CommitStagedFile(plan.script)) return WriteFailure(plan.script, fault);
+    const WriteFault fault = ReplaceFileContent(plan.script, ToDiskText(kLoopScript));
+    if (fault != WriteFault::None) return WriteFailure(plan.script, fault);
   }
   if (!plan.mod.empty()) SetDlgItemTextA(dialog_, IDC_MOD_DIR, plan.mod.c_str());
   const ListView list(GetDlgItem(dialog_, IDC_DEMO_LIST));
