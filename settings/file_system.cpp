@@ -17,8 +17,8 @@ using platform::PathKind;
 
 const char kTempSuffix[] = ".kavrin-new";
 const char kBackupSuffix[] = ".kavrin-old";
-// Copies and comparisons go in pieces this large: each read and write is a
-// system call under Wine, and a demo of any size needs little memory.
+// Comparisons go in pieces this large: each read is a system call under
+// Wine, and a demo of any size needs little memory.
 constexpr size_t kPiece = 1 << 16;
 
 // Per process, so two saves running at once never write the same one.
@@ -152,24 +152,6 @@ WriteFault ReplaceFileContent(const std::string& path, const std::string& bytes)
   return WriteFault::Other;
 }
 
-// Copies `from` into a new file `to`, in pieces.
-WriteFault CopyBytes(const std::string& from, const std::string& to) {
-  std::FILE* source = std::fopen(from.c_str(), "rb");
-  if (source == nullptr) return WriteFault::Other;
-  std::FILE* copy = std::fopen(to.c_str(), "wb");
-  const WriteFault refused = copy == nullptr ? FaultOfFailedOpen(to) : WriteFault::Other;
-  bool copied = copy != nullptr;
-  std::string chunk(kPiece, '\0');
-  size_t got;
-  while (copied && (got = std::fread(&chunk[0], 1, chunk.size(), source)) > 0) {
-    copied = std::fwrite(chunk.data(), 1, got, copy) == got;
-  }
-  copied = copied && std::ferror(source) == 0;
-  std::fclose(source);
-  if (copy != nullptr && std::fclose(copy) != 0) copied = false;
-  return copied ? WriteFault::None : refused;
-}
-
 std::string WriteFaultText(const std::string& path, const char* what, WriteFault fault) {
   std::string text = DisplayPath(path).append("\n").append(what);
   if (fault != WriteFault::AccessDenied) return text + '.';
@@ -184,7 +166,7 @@ WriteFault MakeFolder(const std::string& path) {
 
 WriteFault CopyFileContent(const std::string& from, const std::string& to) {
   const std::string staged = StagedPath(to);
-  WriteFault fault = CopyBytes(from, staged);
+  WriteFault fault = platform::CopyOver(from, staged);
   if (fault == WriteFault::None && !platform::MoveOver(staged, to)) fault = WriteFault::Other;
   if (fault != WriteFault::None) std::remove(staged.c_str());
   return fault;
