@@ -18,10 +18,11 @@
 #include <string>
 
 #include "res/resource.h"
+#include "res/version.h"
 
 namespace {
 
-const char kCaption[] = "Kavrin Version 3.00 Configuration";
+const char kCaption[] = KAVRIN_CONFIG_CAPTION;
 const char kDemoListPath[] = "c:\\demos.sc2";
 const DWORD kTimeLimitMs = 20000;
 
