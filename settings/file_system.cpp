@@ -153,10 +153,10 @@ WriteFault ReplaceFileContent(const std::string& path, const std::string& bytes)
 }
 
 std::string WriteFaultText(const std::string& path, const char* what, WriteFault fault) {
-  std::string text = DisplayPath(path).append("\n").append(what);
+  const std::string text = DisplayPath(path) + "\n" + what;
   if (fault != WriteFault::AccessDenied) return text + '.';
-  return text.append(": Windows does not let this account write in that folder. Choose a game folder this account "
-                     "may write to, or run the configuration as administrator.");
+  return text + ": Windows does not let this account write in that folder. Choose a game folder this account "
+                "may write to, or run the configuration as administrator.";
 }
 
 WriteFault MakeFolder(const std::string& path) {
