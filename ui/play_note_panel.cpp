@@ -22,7 +22,7 @@ std::string WriteFailure(const std::string& path, WriteFault fault) {
 
 // Windows takes a window for hung once its thread has not looked at its
 // messages for 5 s; looking is enough, and clicks wait until the mend is
-// done. Looking once a second spares Wine a round trip per demo.
+// done. Once a second is often enough.
 void StayResponsive(DWORD& lookedAt) {
   if (GetTickCount() - lookedAt < 1000) return;
   MSG message;
