@@ -22,7 +22,7 @@ struct HeldChoices {
   std::vector<std::string> demos;  // the listed demos, at most kMaxDemos
 };
 
-// What one mend changed of the dialog's fields, all of it carried out or not.
+// What a mend changed in the dialog's fields, also when it stopped part way.
 struct MendChanges {
   std::string mod;  // what the mod field says now; "" to leave it
   // For each list entry, the copy that stands for it now; "" to leave it.
@@ -32,7 +32,9 @@ struct MendChanges {
 // The dialog as the note's part sees it.
 class PlayNoteHost {
  public:
+  // What its controls hold now.
   virtual HeldChoices Held() const = 0;
+  // Puts what a mend changed into its controls.
   virtual void Mended(const MendChanges& changes) = 0;
 
  protected:
