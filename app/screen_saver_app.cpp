@@ -37,12 +37,20 @@ int ScreenSaverApp::InitInstance() {
 }
 
 int ScreenSaverApp::Configure(const SettingsPlace& place) {
+  // From the dialog's first question of the disk to the save's last write,
+  // a drive without a disk fails the call instead of raising the system's
+  // box that asks for one.
+  const UINT previousErrorMode = SetErrorMode(SEM_FAILCRITICALERRORS);
   RegisterListView();
   SaverConfigDialog dialog(nullptr, place);
-  if (dialog.DoModal() != IDOK) return 0;
-  const SaveResult saved = SaveConfiguration(dialog.MakeSaveRequest());
-  if (saved.ExitCode() != 0) MessageBoxA(nullptr, saved.message.c_str(), "Kavrin", MB_OK | MB_ICONERROR);
-  return saved.ExitCode();
+  int exitCode = 0;
+  if (dialog.DoModal() == IDOK) {
+    const SaveResult saved = SaveConfiguration(dialog.MakeSaveRequest());
+    exitCode = saved.ExitCode();
+    if (exitCode != 0) MessageBoxA(nullptr, saved.message.c_str(), "Kavrin", MB_OK | MB_ICONERROR);
+  }
+  SetErrorMode(previousErrorMode);
+  return exitCode;
 }
 
 }  // namespace kavrin

@@ -5,8 +5,9 @@
 # cheap as an empty program), keeps its security flags: ASLR
 # (DYNAMIC_BASE), NX (NX_COMPAT) and a read-only .rdata, and that its
 # manifest asks to run as the invoking user (without it Windows redirects
-# refused writes into a copy no game reads). Ends with
-# "size: N passed, M failed".
+# refused writes into a copy no game reads). Prints each section's bytes
+# and the slack before its next file block, so a change shows its cost in
+# bytes. Ends with "size: N passed, M failed".
 #   bench/check-size.sh PATH_TO_Kavrin.scr
 set -uo pipefail
 
@@ -37,9 +38,27 @@ trap 'rm -rf "$work"' EXIT
 stripped=$work/Kavrin.scr
 cp "$scr" "$stripped"
 
+# Each section's bytes and what is left of its last file block; a section
+# without file blocks (.bss) takes memory only.
+print_sections() {
+  local align
+  align=$((16#$("$objdump_tool" -p "$1" | sed -nE 's/^FileAlignment[[:space:]]+([0-9a-fA-F]+)$/\1/p')))
+  echo "sections (bytes, slack to the next $align-byte file block):"
+  "$objdump_tool" -h "$1" | while read -r index name size _ _ offset _; do
+    [[ "$index" =~ ^[0-9]+$ ]] || continue
+    local bytes=$((16#$size))
+    if [ "$((16#$offset))" -eq 0 ]; then
+      printf '  %-8s %6d  in memory only\n' "$name" "$bytes"
+    else
+      printf '  %-8s %6d  %4d\n' "$name" "$bytes" "$(((align - bytes % align) % align))"
+    fi
+  done
+}
+
 if "$strip_tool" "$stripped"; then
   bytes=$(stat -c %s "$stripped")
   echo "stripped size: $bytes bytes ($((bytes / 1024)) KiB), limit $limit_bytes bytes ($limit_kib KiB)"
+  print_sections "$stripped"
   if [ "$bytes" -le "$limit_bytes" ]; then
     passed=$((passed + 1))
   else

@@ -38,7 +38,7 @@ void BM_DemoListFileRoundTrip(benchmark::State& state) {
   const std::filesystem::path path = std::filesystem::temp_directory_path() /
                                      ("kavrin-bench-" + std::to_string(std::random_device()()) + ".sc2");
   for (auto _ : state) {
-    if (!ReplaceFileContent(path.string(), ToDiskText(BuildDemoListText(demos)))) {
+    if (ReplaceFileContent(path.string(), ToDiskText(BuildDemoListText(demos))) != WriteFault::None) {
       state.SkipWithError("cannot write the demo list");
       break;
     }

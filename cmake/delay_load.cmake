@@ -46,8 +46,7 @@ function(kavrin_mingw_delay_library name out)
     COMMAND ${CMAKE_COMMAND} -DNM=${CMAKE_NM} -DIMPORT_LIBRARY=${KAVRIN_IMPORT_LIB_${name}}
             -DDLL=${name}.dll -DDEF=${def} -P ${KAVRIN_DELAY_DEF_SCRIPT}
     COMMAND ${CMAKE_DLLTOOL} --output-delaylib ${library} --dllname ${name}.dll --input-def ${def} --kill-at
-    # The DLL's handle starts as zero: in .bss it takes no room in the file,
-    # where a .data section of its own would take 512 bytes for 20.
+    # The DLL's handle starts as zero: it belongs with the zeroed data.
     COMMAND ${CMAKE_OBJCOPY} --rename-section .data=.bss,alloc,data ${library}
     DEPENDS ${KAVRIN_IMPORT_LIB_${name}} ${KAVRIN_DELAY_DEF_SCRIPT}
     COMMENT "Delay import library for ${name}.dll"

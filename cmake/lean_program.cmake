@@ -3,8 +3,12 @@
 #   kavrin_lean_program(PROGRAM LIBRARY...)
 #
 # PROGRAM and the LIBRARYs it links are built without exceptions, RTTI and
-# unwind tables (nothing in them catches an exception), with a section per
-# function for --gc-sections and, in every configuration but Debug, with
+# unwind tables (nothing in them catches an exception), without guards
+# around function-local statics (the program has one thread), with each
+# constructor and destructor emitted as the usual shared variants (-Os
+# otherwise folds them into one function that every file keeps a private
+# copy of: 2 KiB of Kavrin.scr), with a section per function for
+# --gc-sections and, in every configuration but Debug, with
 # link-time optimisation. Like everything else they compile as C++20, with
 # which libstdc++ 12 instantiates only the std::string members we use,
 # where C++17 links its pre-built instantiation with every member.
@@ -23,7 +27,7 @@ function(kavrin_lean_program program)
   set(optimised $<NOT:$<CONFIG:Debug>>)
   foreach(target ${program} ${ARGN})
     target_compile_options(${target} PRIVATE
-      -fno-exceptions -fno-rtti -fno-asynchronous-unwind-tables
+      -fno-exceptions -fno-rtti -fno-asynchronous-unwind-tables -fno-threadsafe-statics -fno-declone-ctor-dtor
       -ffunction-sections -fdata-sections
       $<${optimised}:-flto -ffat-lto-objects>)
     if(NOT target STREQUAL program)

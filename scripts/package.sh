@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Builds the Windows release into dist/: Kavrin-<version>-win32.zip
 # (Kavrin.scr, README.txt made from README.md, LICENSE.txt),
-# Kavrin-<version>-setup.exe and SHA256SUMS. The version is read from the
-# version record in res/Kavrin.rc.
+# Kavrin-<version>-setup.exe and SHA256SUMS. The version is read from
+# CMakeLists.txt (scripts/version.sh).
 #
 # Unsigned unless KAVRIN_SIGN holds a signing command that takes
 # "-in FILE -out FILE", e.g. "osslsigncode sign -pkcs12 cert.pfx -readpass

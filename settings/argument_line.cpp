@@ -38,7 +38,7 @@ std::string BuildArgumentLine(const GameFamily& family, const std::string& modDi
   const std::string mod = TrimBlanks(modDir);
   std::string line = family.argumentsHead;
   if (!family.modBeforeExec) line += ExecSwitch();
-  if (!mod.empty()) line.append(family.modSwitch).append(mod).append(family.modBeforeExec ? " " : "");
+  if (!mod.empty()) line += family.modSwitch + mod + (family.modBeforeExec ? " " : "");
   if (family.modBeforeExec) line += ExecSwitch();
   if (family.lineEnd) line += "\n";
   return line;

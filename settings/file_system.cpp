@@ -18,8 +18,8 @@ using platform::PathKind;
 
 const char kTempSuffix[] = ".kavrin-new";
 const char kBackupSuffix[] = ".kavrin-old";
-// Copies and comparisons go in pieces this large: each read and write is a
-// system call under Wine, and a demo of any size needs little memory.
+// Comparisons go in pieces this large: each read is a system call under
+// Wine, and a demo of any size needs little memory.
 constexpr size_t kPiece = 1 << 16;
 
 // Per process, so two saves running at once never write the same one.
@@ -152,35 +152,19 @@ bool CommitStagedFile(const std::string& path) { return platform::MoveOver(Stage
 
 void DiscardStagedFile(const std::string& path) { std::remove(StagedPath(path).c_str()); }
 
-bool ReplaceFileContent(const std::string& path, const std::string& bytes) {
-  if (StageFileContent(path, bytes) == WriteFault::None && CommitStagedFile(path)) return true;
+WriteFault ReplaceFileContent(const std::string& path, const std::string& bytes) {
+  const WriteFault fault = StageFileContent(path, bytes);
+  if (fault != WriteFault::None) return fault;
+  if (CommitStagedFile(path)) return WriteFault::None;
   DiscardStagedFile(path);
-  return false;
-}
-
-// Copies `from` into a new file `to`, in pieces.
-WriteFault CopyBytes(const std::string& from, const std::string& to) {
-  std::FILE* source = std::fopen(from.c_str(), "rb");
-  if (source == nullptr) return WriteFault::Other;
-  std::FILE* copy = std::fopen(to.c_str(), "wb");
-  const WriteFault refused = copy == nullptr ? FaultOfFailedOpen(to) : WriteFault::Other;
-  bool copied = copy != nullptr;
-  std::string chunk(kPiece, '\0');
-  size_t got;
-  while (copied && (got = std::fread(&chunk[0], 1, chunk.size(), source)) > 0) {
-    copied = std::fwrite(chunk.data(), 1, got, copy) == got;
-  }
-  copied = copied && std::ferror(source) == 0;
-  std::fclose(source);
-  if (copy != nullptr && std::fclose(copy) != 0) copied = false;
-  return copied ? WriteFault::None : refused;
+  return WriteFault::Other;
 }
 
 std::string WriteFaultText(const std::string& path, const char* what, WriteFault fault) {
-  std::string text = DisplayPath(path).append("\n").append(what);
+  const std::string text = DisplayPath(path) + "\n" + what;
   if (fault != WriteFault::AccessDenied) return text + '.';
-  return text.append(": Windows does not let this account write in that folder. Choose a game folder this account "
-                     "may write to, or run the configuration as administrator.");
+  return text + ": Windows does not let this account write in that folder. Choose a game folder this account "
+                "may write to, or run the configuration as administrator.";
 }
 
 WriteFault MakeFolder(const std::string& path) {
@@ -195,7 +179,7 @@ bool MakeDirectory(const std::string& path) { return MakeFolder(path) == WriteFa
 
 WriteFault CopyFileContent(const std::string& from, const std::string& to) {
   const std::string staged = StagedPath(to);
-  WriteFault fault = CopyBytes(from, staged);
+  WriteFault fault = platform::CopyOver(from, staged);
   if (fault == WriteFault::None && !platform::MoveOver(staged, to)) fault = WriteFault::Other;
   if (fault != WriteFault::None) std::remove(staged.c_str());
   return fault;

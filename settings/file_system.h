@@ -73,9 +73,9 @@ bool CommitStagedFile(const std::string& path);
 // Removes a staged content that will not be committed.
 void DiscardStagedFile(const std::string& path);
 
-// Stages and commits in one go. Returns false (old file untouched) on any
-// failure.
-bool ReplaceFileContent(const std::string& path, const std::string& bytes);
+// Stages and commits in one go. On any failure the old file is untouched,
+// nothing is left beside it, and the fault says why.
+WriteFault ReplaceFileContent(const std::string& path, const std::string& bytes);
 
 // Creates an empty file when none can be opened for reading. Never changes
 // an existing file. Returns whether the file can be read afterwards.

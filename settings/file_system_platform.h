@@ -7,6 +7,8 @@
 #include <cstdio>
 #include <string>
 
+#include "settings/file_system.h"
+
 namespace kavrin::platform {
 
 enum class PathKind { Missing, File, Directory };
@@ -32,5 +34,9 @@ bool SyncToDisk(std::FILE* file);
 // Gives `from` the name `to`, replacing the file there; in one step where
 // the system can.
 bool MoveOver(const std::string& from, const std::string& to);
+
+// Copies the file `from` into `to`, replacing a file there; `from` is only
+// read. On failure says why, and part of `to` may be left.
+WriteFault CopyOver(const std::string& from, const std::string& to);
 
 }  // namespace kavrin::platform

@@ -29,6 +29,23 @@ bool MoveOver(const std::string& from, const std::string& to) { return std::rena
 
 bool MakeOneDirectory(const std::string& path) { return mkdir(path.c_str(), 0777) == 0; }
 
+WriteFault CopyOver(const std::string& from, const std::string& to) {
+  std::FILE* source = std::fopen(from.c_str(), "rb");
+  if (source == nullptr) return WriteFault::Other;
+  std::FILE* copy = std::fopen(to.c_str(), "wb");
+  const WriteFault refused = copy == nullptr && AccessWasDenied() ? WriteFault::AccessDenied : WriteFault::Other;
+  bool copied = copy != nullptr;
+  std::string piece(1 << 16, '\0');
+  size_t got;
+  while (copied && (got = std::fread(&piece[0], 1, piece.size(), source)) > 0) {
+    copied = std::fwrite(piece.data(), 1, got, copy) == got;
+  }
+  copied = copied && std::ferror(source) == 0;
+  std::fclose(source);
+  if (copy != nullptr && std::fclose(copy) != 0) copied = false;
+  return copied ? WriteFault::None : refused;
+}
+
 }  // namespace platform
 
 std::optional<uint64_t> FileSize(const std::string& path) {

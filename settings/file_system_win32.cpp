@@ -45,6 +45,16 @@ bool MoveOver(const std::string& from, const std::string& to) {
 
 bool MakeOneDirectory(const std::string& path) { return _mkdir(path.c_str()) == 0; }
 
+WriteFault CopyOver(const std::string& from, const std::string& to) {
+  if (CopyFileA(from.c_str(), to.c_str(), FALSE)) return WriteFault::None;
+  if (GetLastError() != ERROR_ACCESS_DENIED) return WriteFault::Other;
+  // Windows refuses a source this account may not read in the same words.
+  std::FILE* source = std::fopen(from.c_str(), "rb");
+  if (source == nullptr) return WriteFault::Other;
+  std::fclose(source);
+  return WriteFault::AccessDenied;
+}
+
 }  // namespace platform
 
 std::optional<uint64_t> FileSize(const std::string& path) {

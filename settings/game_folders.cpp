@@ -28,7 +28,7 @@ std::vector<std::string> DemoSearchFolders(const ChosenGame& game) {
 std::string FolderLabel(const ChosenGame& game, const std::string& folder) {
   const std::string& appData = game.appData;
   if (!appData.empty() && folder.compare(0, appData.size(), appData) == 0) {
-    return std::string("%APPDATA%").append(folder, appData.size());
+    return "%APPDATA%" + folder.substr(appData.size());
   }
   return folder.substr(game.exeDirectory.size());
 }

@@ -12,12 +12,12 @@ namespace {
 
 // The path, as the user writes it, then what went wrong.
 SaveResult Failure(SaveStatus status, const std::string& path, const char* what) {
-  return {status, path, DisplayPath(path).append("\n").append(what)};
+  return {status, path, DisplayPath(path) + "\n" + what};
 }
 
 SaveResult WriteFailure(const std::string& path, WriteFault fault) {
   return {SaveStatus::WriteFailed, path,
-          WriteFaultText(path, "Could not write this file", fault).append(" Its earlier content is unchanged.")};
+          WriteFaultText(path, "Could not write this file", fault) + " Its earlier content is unchanged."};
 }
 
 // Files put in place before one failed keep their new content: the

@@ -10,11 +10,8 @@ size_t DemosThatFit(size_t listed, size_t offered, size_t capacity) {
 }
 
 std::string DemosLeftOutMessage(size_t leftOut, size_t capacity) {
-  return std::to_string(leftOut)
-      .append(leftOut == 1 ? " demo was not added" : " demos were not added")
-      .append(": the list holds at most ")
-      .append(std::to_string(capacity))
-      .append(" demos.");
+  return std::to_string(leftOut) + (leftOut == 1 ? " demo was not added" : " demos were not added") +
+         ": the list holds at most " + std::to_string(capacity) + " demos.";
 }
 
 }  // namespace kavrin

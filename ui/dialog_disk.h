@@ -1,9 +1,7 @@
 // The disk as the configuration dialog asks it: where a network path
 // (\\server\...) exists is asked once, for it may take seconds each time.
-// The dialog asks it only while QuietDriveErrors lives.
+// Configuration mode runs with drive errors quieted (app/screen_saver_app.cpp).
 #pragma once
-
-#include <windows.h>
 
 #include <string>
 #include <vector>
@@ -11,19 +9,6 @@
 #include "settings/path_questions.h"
 
 namespace kavrin {
-
-// While it lives, a drive without a disk fails a question instead of
-// raising the system's box that asks for one.
-class QuietDriveErrors {
- public:
-  QuietDriveErrors() : previous_(SetErrorMode(SEM_FAILCRITICALERRORS)) {}
-  ~QuietDriveErrors() { SetErrorMode(previous_); }
-  QuietDriveErrors(const QuietDriveErrors&) = delete;
-  QuietDriveErrors& operator=(const QuietDriveErrors&) = delete;
-
- private:
-  UINT previous_;
-};
 
 class DialogDisk : public PathQuestions {
  public:

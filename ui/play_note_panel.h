@@ -1,6 +1,7 @@
-// The play note under the dialog's fields and the mend button below it:
-// worked out from the fields once typing pauses, and one mend carried out
-// per click.
+// The play note under the dialog's fields and the mend button below it: a
+// part of the configuration dialog that owns these two controls and no
+// other. It works the note out from what the dialog holds once typing
+// pauses, and carries out one mend per click.
 #pragma once
 
 #include <windows.h>
@@ -14,32 +15,60 @@
 
 namespace kavrin {
 
+// What the dialog holds, as the save would take it.
+struct HeldChoices {
+  std::string exePath;
+  std::string modDir;
+  std::vector<std::string> demos;  // the listed demos, at most kMaxDemos
+};
+
+// What a mend changed in the dialog's fields, also when it stopped part way.
+struct MendChanges {
+  std::string mod;  // what the mod field says now; "" to leave it
+  // For each list entry, the copy that stands for it now; "" to leave it.
+  std::vector<std::string> entries;
+};
+
+// The dialog as the note's part sees it.
+class PlayNoteHost {
+ public:
+  // What its controls hold now.
+  virtual HeldChoices Held() const = 0;
+  // Puts what a mend changed into its controls.
+  virtual void Mended(const MendChanges& changes) = 0;
+
+ protected:
+  ~PlayNoteHost() = default;
+};
+
 class PlayNotePanel {
  public:
-  explicit PlayNotePanel(std::string appData) : appData_(std::move(appData)) {}
+  PlayNotePanel(PlayNoteHost& host, std::string appData) : host_(host), appData_(std::move(appData)) {}
 
-  // The dialog whose controls it reads and writes.
+  // The dialog window that holds the note's controls.
   void Attach(HWND dialog) { dialog_ = dialog; }
   // The executable or the mod changed: the note follows once typing pauses.
   void FieldsChanged();
-  // WM_TIMER; true for the typing pause's timer.
-  bool OnTimer(UINT_PTR id);
-  // The note and the button for what the controls hold now.
+  // The note and the button for what the dialog holds now.
   void Update();
-  // Carries out what the button says, then works both out again.
-  void OnMend();
+  // The part's message map, chained ahead of the dialog's: the typing
+  // pause's timer and the button's clicks.
+  bool ProcessMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result);
 
-  // The game as the fields name it, and the disk as the dialog asks it.
+  // The game as the dialog's fields name it, and the disk as the dialog asks it.
   ChosenGame Game() const;
   const PathQuestions& Disk() const { return disk_; }
 
  private:
-  std::vector<std::string> ListedDemos() const;
-  // Carries out the plan; "" when all went well, else the message to show.
-  std::string CarryOut(const MendPlan& plan);
+  void OnTypingPause();
+  void OnMend();
+  // Carries out the plan on the listed demos; "" when all went well, else
+  // the message to show. `changes` gets what was done either way.
+  std::string CarryOut(const std::vector<std::string>& demos, MendChanges& changes);
+  void ShowNote(const std::string& text);
+  void ShowMendButton();
 
-  // For as long as the dialog asks the disk, the save after it included.
-  QuietDriveErrors quiet_;
+  PlayNoteHost& host_;
   HWND dialog_ = nullptr;
   std::string appData_;
   DialogDisk disk_;

@@ -48,7 +48,7 @@ SaverConfigDialog::SaverConfigDialog(HWND parent, SettingsPlace place)
     : Dialog(IDD_CONFIG, parent),
       m_hIcon(LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_APP))),
       place_(std::move(place)),
-      note_(EnvironmentVariable("APPDATA")) {
+      note_(*this, EnvironmentVariable("APPDATA")) {
   // Where the account may not create them (c:\ on current Windows), the
   // first save puts them into the fallback folder.
   EnsureFileExists(place_.LaunchFile());
@@ -132,7 +132,6 @@ bool SaverConfigDialog::OnCommand(int id, int notifyCode) {
     case IDC_ABOUT: OnAbout(); return true;
     case IDC_ADD: OnAdd(); return true;
     case IDC_REMOVE: OnRemove(); return true;
-    case IDC_MEND: note_.OnMend(); return true;
   }
   return Dialog::OnCommand(id, notifyCode);
 }
@@ -171,7 +170,10 @@ bool SaverConfigDialog::OnSysCommand(UINT command, LPARAM) {
 
 HICON SaverConfigDialog::OnQueryDragIcon() { return m_hIcon; }
 
-bool SaverConfigDialog::OnTimer(UINT_PTR id) { return note_.OnTimer(id); }
+bool SaverConfigDialog::ProcessMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) {
+  return note_.ProcessMessage(message, wParam, lParam, result) ||
+         Dialog::ProcessMessage(message, wParam, lParam, result);
+}
 
 void SaverConfigDialog::LoadDemoList() {
   // An unreadable file leaves the list empty; later paints do not retry.
@@ -241,6 +243,24 @@ void SaverConfigDialog::AppendDemos(const std::vector<std::string>& paths) {
 
 void SaverConfigDialog::Tell(const std::string& text, UINT icon) {
   MessageBoxA(hwnd(), text.c_str(), "Kavrin", MB_OK | icon);
+}
+
+HeldChoices SaverConfigDialog::Held() const {
+  HeldChoices held{ItemText(IDC_EXE_PATH), ItemText(IDC_MOD_DIR), {}};
+  for (int i = 0; i < m_demoList.Count() && i < static_cast<int>(kMaxDemos); ++i) {
+    held.demos.push_back(m_demoList.ItemText(i));
+  }
+  return held;
+}
+
+void SaverConfigDialog::Mended(const MendChanges& changes) {
+  if (!changes.mod.empty()) SetDlgItemTextA(hwnd(), IDC_MOD_DIR, changes.mod.c_str());
+  // Drawing stays on: a changed text only invalidates its item, while
+  // turning drawing back on lays the whole list out again (10 to 40 ms
+  // for 100 entries under Wine).
+  for (size_t i = 0; i < changes.entries.size(); ++i) {
+    if (!changes.entries[i].empty()) m_demoList.SetItemText(static_cast<int>(i), changes.entries[i]);
+  }
 }
 
 }  // namespace kavrin

@@ -17,7 +17,7 @@ namespace kavrin {
 // Built before it runs: makes sure both settings files exist in `place` and
 // reads the executable path and mod back from the launch file. After DoModal
 // returns IDOK the members hold what the user chose, for the save.
-class SaverConfigDialog : public Dialog {
+class SaverConfigDialog : public Dialog, private PlayNoteHost {
  public:
   SaverConfigDialog(HWND parent, SettingsPlace place);
 
@@ -46,7 +46,7 @@ class SaverConfigDialog : public Dialog {
   bool OnPaint() override;
   bool OnSysCommand(UINT command, LPARAM lParam) override;
   HICON OnQueryDragIcon() override;
-  bool OnTimer(UINT_PTR id) override;
+  bool ProcessMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) override;
 
  private:
   void AddSystemMenuItem();
@@ -62,6 +62,8 @@ class SaverConfigDialog : public Dialog {
   void OnAbout();
   void AppendDemos(const std::vector<std::string>& paths);
   void Tell(const std::string& text, UINT icon);
+  HeldChoices Held() const override;
+  void Mended(const MendChanges& changes) override;
 
   SettingsPlace place_;
   PlayNotePanel note_;

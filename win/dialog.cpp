@@ -30,16 +30,6 @@ Box WorkAreaNear(HWND window) {
   return ToBox(work);
 }
 
-// Whether this program's template `templateId` sits at 0, 0 and leaves
-// centring to us.
-bool ResourceLeavesPlacement(int templateId) {
-  HMODULE module = GetModuleHandleA(nullptr);
-  HRSRC found = FindResourceA(module, MAKEINTRESOURCEA(templateId), RT_DIALOG);
-  HGLOBAL loaded = found ? LoadResource(module, found) : nullptr;
-  const void* bytes = loaded ? LockResource(loaded) : nullptr;
-  return bytes != nullptr && TemplateLeavesPlacement(bytes, SizeofResource(module, found));
-}
-
 }  // namespace
 
 Dialog::Dialog(int templateId, HWND parent) : templateId_(templateId), parent_(parent) {}
@@ -77,8 +67,6 @@ bool Dialog::OnSysCommand(UINT, LPARAM) { return false; }
 
 HICON Dialog::OnQueryDragIcon() { return nullptr; }
 
-bool Dialog::OnTimer(UINT_PTR) { return false; }
-
 bool Dialog::UpdateData(bool saving) {
   DataExchange exchange(hwnd_, saving);
   DoDataExchange(exchange);
@@ -87,8 +75,7 @@ bool Dialog::UpdateData(bool saving) {
 
 void Dialog::EndDialog(INT_PTR result) { ::EndDialog(hwnd_, result); }
 
-void Dialog::CentreUnlessPlaced() {
-  if (!ResourceLeavesPlacement(templateId_)) return;
+void Dialog::Centre() {
   HWND owner = GetWindow(hwnd_, GW_OWNER);
   const bool overOwner = owner != nullptr && IsWindowVisible(owner) && !IsIconic(owner);
   const Box area = WorkAreaNear(overOwner ? owner : hwnd_);
@@ -108,11 +95,12 @@ INT_PTR CALLBACK Dialog::DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPAR
     SetWindowLongPtrA(hwnd, DWLP_USER, lParam);
     reinterpret_cast<Dialog*>(lParam)->hwnd_ = hwnd;
     // Before OnInitDialog, so that a handler that moves the window wins.
-    reinterpret_cast<Dialog*>(lParam)->CentreUnlessPlaced();
+    reinterpret_cast<Dialog*>(lParam)->Centre();
   }
   auto* dialog = reinterpret_cast<Dialog*>(GetWindowLongPtrA(hwnd, DWLP_USER));
   if (dialog == nullptr) return FALSE;
-  const INT_PTR result = dialog->HandleMessage(message, wParam, lParam);
+  INT_PTR result = FALSE;
+  dialog->ProcessMessage(message, wParam, lParam, result);
   if (message == WM_NCDESTROY) {
     SetWindowLongPtrA(hwnd, DWLP_USER, 0);
     dialog->hwnd_ = nullptr;
@@ -120,16 +108,18 @@ INT_PTR CALLBACK Dialog::DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPAR
   return result;
 }
 
-INT_PTR Dialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+bool Dialog::ProcessMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) {
   switch (message) {
-    case WM_INITDIALOG: return OnInitDialog();
-    case WM_COMMAND: return OnCommand(LOWORD(wParam), HIWORD(wParam));
-    case WM_PAINT: return OnPaint();
-    case WM_SYSCOMMAND: return OnSysCommand(static_cast<UINT>(wParam), lParam);
-    case WM_QUERYDRAGICON: return reinterpret_cast<INT_PTR>(OnQueryDragIcon());
-    case WM_TIMER: return OnTimer(wParam);
+    // FALSE from OnInitDialog means it set the focus itself, not that it
+    // left the message.
+    case WM_INITDIALOG: result = OnInitDialog(); return true;
+    case WM_COMMAND: result = OnCommand(LOWORD(wParam), HIWORD(wParam)); break;
+    case WM_PAINT: result = OnPaint(); break;
+    case WM_SYSCOMMAND: result = OnSysCommand(static_cast<UINT>(wParam), lParam); break;
+    case WM_QUERYDRAGICON: result = reinterpret_cast<INT_PTR>(OnQueryDragIcon()); break;
+    default: return false;
   }
-  return FALSE;
+  return result != FALSE;
 }
 
 }  // namespace kavrin

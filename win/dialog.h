@@ -43,8 +43,13 @@ class Dialog {
   virtual bool OnSysCommand(UINT command, LPARAM lParam);
   // WM_QUERYDRAGICON; null leaves it to the default.
   virtual HICON OnQueryDragIcon();
-  // WM_TIMER; returns whether it was handled.
-  virtual bool OnTimer(UINT_PTR id);
+
+  // The message map: sends the message to its handler above and returns
+  // whether one took it, with what the dialog procedure returns in
+  // `result`. A dialog with a part (a member that owns some of its
+  // controls) chains the part's map ahead of this one, as WTL's
+  // CHAIN_MSG_MAP_MEMBER does.
+  virtual bool ProcessMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result);
 
   // Runs DoDataExchange in one direction; returns whether it succeeded.
   bool UpdateData(bool saving);
@@ -58,10 +63,9 @@ class Dialog {
 
  private:
   static INT_PTR CALLBACK DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
-  // Centres the new window, over its owner or in the work area, unless
-  // the template gives it a place or has the system centre it.
-  void CentreUnlessPlaced();
-  INT_PTR HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+  // Centres the new window over its owner, or in the work area when it has
+  // none. Our templates sit at 0, 0 and leave the place to us.
+  void Centre();
 
   int templateId_;
   HWND parent_;

@@ -18,10 +18,11 @@
 #include <string>
 
 #include "res/resource.h"
+#include "res/version.h"
 
 namespace {
 
-const char kCaption[] = "Kavrin Version 3.00 Configuration";
+const char kCaption[] = KAVRIN_CONFIG_CAPTION;
 const char kDemoListPath[] = "c:\\demos.sc2";
 const DWORD kTimeLimitMs = 20000;
 
@@ -60,7 +61,8 @@ HWND ShownDialog(DWORD processId, int entries) {
 
 // The middle one of five edits of the executable field, each with the
 // play note worked out again: the dialog does that once typing pauses, on
-// its timer 1, which is sent here at once, so the time is the note's alone.
+// the note's timer, which is sent here at once, so the time is the note's
+// alone.
 double TimeRetyping(HWND dialog) {
   char path[1024] = "";
   GetDlgItemTextA(dialog, IDC_EXE_PATH, path, sizeof path);
@@ -74,7 +76,7 @@ double TimeRetyping(HWND dialog) {
     LARGE_INTEGER start, end;
     QueryPerformanceCounter(&start);
     SendMessageA(GetDlgItem(dialog, IDC_EXE_PATH), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
-    SendMessageA(dialog, WM_TIMER, 1, 0);
+    SendMessageA(dialog, WM_TIMER, IDC_PLAY_NOTE, 0);
     QueryPerformanceCounter(&end);
     times[edit] = Milliseconds(start, end);
   }

@@ -14,10 +14,11 @@
 #include <string>
 
 #include "res/resource.h"
+#include "res/version.h"
 
 namespace {
 
-const char kCaption[] = "Kavrin Version 3.00 Configuration";
+const char kCaption[] = KAVRIN_CONFIG_CAPTION;
 const char kFolder[] = "C:\\bench\\mend";
 const int kDemos = 100;
 const DWORD kDemoBytes = 1024 * 1024;

@@ -7,12 +7,13 @@
 #include <vector>
 
 #include "res/resource.h"
+#include "res/version.h"
 
 namespace kavrin {
 
 // What the dialog looks like from outside: captions and control ids.
 namespace config_ui {
-constexpr const char* kCaption = "Kavrin Version 3.00 Configuration";
+constexpr const char* kCaption = KAVRIN_CONFIG_CAPTION;
 constexpr const char* kAboutCaption = "About Kavrin";
 constexpr int kOk = IDOK;
 constexpr int kCancel = IDCANCEL;

@@ -30,7 +30,7 @@ int main(int argc, char** argv) {
   if (!HasGameScript(family)) return 2;
   // The launch file's directory line ends with a separator, so does ours.
   const std::string scriptPath = GameScriptPath(folder + "/", family);
-  if (!ReplaceFileContent(scriptPath, ToDiskText(BuildGameScript(family.kind, demos)))) {
+  if (ReplaceFileContent(scriptPath, ToDiskText(BuildGameScript(family.kind, demos))) != WriteFault::None) {
     std::fprintf(stderr, "kavrin_files: cannot write %s\n", scriptPath.c_str());
     return 1;
   }

@@ -15,7 +15,7 @@ TEST(FileSystem, ReplacingPutsTheNewBytesInPlaceAndLeavesNoTemporaryFile) {
   TempDir dir;
   const std::string path = dir / "settings.sc2";
   WriteBytes(path, "old");
-  ASSERT_TRUE(ReplaceFileContent(path, std::string("new\r\n\0bytes", 11)));
+  ASSERT_EQ(ReplaceFileContent(path, std::string("new\r\n\0bytes", 11)), WriteFault::None);
   EXPECT_EQ(ReadBytes(path), std::string("new\r\n\0bytes", 11));
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
 }
@@ -23,11 +23,11 @@ TEST(FileSystem, ReplacingPutsTheNewBytesInPlaceAndLeavesNoTemporaryFile) {
 TEST(FileSystem, AFailedReplaceLeavesTheOldFileAndNoTemporaryFile) {
   TempDir dir;
   const std::string missingFolder = dir / "missing";
-  EXPECT_FALSE(ReplaceFileContent(missingFolder + "/settings.sc2", "new"));
+  EXPECT_EQ(ReplaceFileContent(missingFolder + "/settings.sc2", "new"), WriteFault::Other);
 
   const std::string directoryInTheWay = dir / "in-the-way";
   std::filesystem::create_directory(directoryInTheWay);
-  EXPECT_FALSE(ReplaceFileContent(directoryInTheWay, "new"));
+  EXPECT_EQ(ReplaceFileContent(directoryInTheWay, "new"), WriteFault::Other);
   EXPECT_TRUE(std::filesystem::is_directory(directoryInTheWay));
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
 }

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "res/resource.h"
+#include "res/version.h"
 #include "tests/unit/temp_dir.h"
 #include "tests/win/modal_script.h"
 #include "ui/about_dialog.h"
@@ -68,7 +69,7 @@ class AboutBoxTest : public ::testing::Test {
       ++opened_;
       EXPECT_EQ(GetWindow(about_, GW_OWNER), dialog_.hwnd()) << what;
       EXPECT_FALSE(IsWindowEnabled(dialog_.hwnd())) << what << ": the About box is modal";
-      EXPECT_NE(FindWindowExA(about_, nullptr, "Static", "Kavrin version 3.00"), nullptr) << what;
+      EXPECT_NE(FindWindowExA(about_, nullptr, "Static", KAVRIN_ABOUT_VERSION), nullptr) << what;
       // Both templates sit at 0, 0: the dialog base centres them.
       ExpectSameCentre(DoubleCentreOf(about_), DoubleCentreOf(dialog_.hwnd()), what);
       PostClick(about_, IDOK);

@@ -1,6 +1,7 @@
 // The configuration dialog driven from inside its own modal loop.
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <filesystem>
 
 #include "res/resource.h"
@@ -278,6 +279,41 @@ TEST_F(ConfigDialogTest, PlayNoteFollowsTheGameTheModAndTheList) {
                  SetDlgItemTextA(dialog.hwnd(), IDC_EXE_PATH, "c:\\games\\doom.exe");
                }),
                noteSays("Kavrin does not know doom.exe"), Do([&] { PostClick(dialog.hwnd(), IDCANCEL); })});
+}
+
+TEST_F(ConfigDialogTest, AMendWhoseQuakeRcCannotTakeItsPlaceLeavesOnlyTheOldFile) {
+  std::filesystem::create_directories(dir / "quake\\id1");
+  WriteBytes(dir / "quake\\id1\\a.dem", "demo");
+  WriteBytes(dir / "quake\\id1\\b.dem", "demo");
+  WriteBytes(demoFile, dir / "quake\\id1\\a.dem\r\n" + dir / "quake\\id1\\b.dem\r\n");
+  WriteBytes(launchFile, dir / "quake\\" + "\r\nglquake.exe\r\n+exec Scrnsave.cfg \r\n");
+  const std::string loop = dir / "quake\\kavrin";
+  SaverConfigDialog dialog(nullptr, place);
+  std::FILE* held = nullptr;
+  std::string told;
+  Run(dialog, {ListLoaded(dialog), Do([&] {
+                 ASSERT_EQ(Text(dialog.hwnd(), IDC_MEND), "Make the loop folder kavrin");
+                 // Made after the plan, and open: Windows replaces no open file.
+                 std::filesystem::create_directory(loop);
+                 WriteBytes(loop + "\\quake.rc", "old");
+                 held = std::fopen((loop + "\\quake.rc").c_str(), "rb");
+                 PostClick(dialog.hwnd(), IDC_MEND);
+               }),
+               [&] {
+                 const HWND box = testing::FindThreadWindow("Kavrin");
+                 if (box == nullptr) return false;
+                 told = Text(box, 0xFFFF);
+                 PostClick(box, IDOK);
+                 return true;
+               },
+               Do([&] {
+                 std::fclose(held);
+                 EXPECT_EQ(Text(dialog.hwnd(), IDC_MOD_DIR), "");
+                 PostClick(dialog.hwnd(), IDCANCEL);
+               })});
+  EXPECT_EQ(told, loop + "\\quake.rc\nCould not write this file or folder.");
+  EXPECT_EQ(ReadBytes(loop + "\\quake.rc"), "old");
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(loop), {}), 1) << "beside quake.rc";
 }
 
 TEST_F(ConfigDialogTest, CancelAndCloseCarryNothing) {
