@@ -57,15 +57,32 @@ WriteFault CopyOver(const std::string& from, const std::string& to) {
 
 }  // namespace platform
 
+namespace {
+
+std::optional<uint64_t> SizeUnlessFolder(DWORD attributes, DWORD sizeHigh, DWORD sizeLow) {
+  if ((attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) return std::nullopt;
+  return (static_cast<uint64_t>(sizeHigh) << 32) | sizeLow;
+}
+
+}  // namespace
+
 std::optional<uint64_t> FileSize(const std::string& path) {
-  // A wildcard would find another file's size.
+  using GetAttributesEx = BOOL WINAPI(LPCSTR, GET_FILEEX_INFO_LEVELS, LPVOID);
+  static auto* const getAttributes = SystemFunction<GetAttributesEx>("kernel32.dll", "GetFileAttributesExA");
+  if (getAttributes != nullptr) {
+    WIN32_FILE_ATTRIBUTE_DATA data;
+    if (!getAttributes(path.c_str(), GetFileExInfoStandard, &data)) return std::nullopt;
+    return SizeUnlessFolder(data.dwFileAttributes, data.nFileSizeHigh, data.nFileSizeLow);
+  }
+  // Windows 95 finds the file by a search, which Wine would answer by
+  // reading the whole folder for each listed demo. A wildcard would find
+  // another file's size.
   if (path.find_first_of("*?") != std::string::npos) return std::nullopt;
   WIN32_FIND_DATAA found;
   const HANDLE search = FindFirstFileA(path.c_str(), &found);
   if (search == INVALID_HANDLE_VALUE) return std::nullopt;
   FindClose(search);
-  if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0) return std::nullopt;
-  return (static_cast<uint64_t>(found.nFileSizeHigh) << 32) | found.nFileSizeLow;
+  return SizeUnlessFolder(found.dwFileAttributes, found.nFileSizeHigh, found.nFileSizeLow);
 }
 
 bool FolderHoldsMatch(const std::string& folder, const std::string& pattern) {

@@ -174,6 +174,17 @@ TEST(FileSystem, ACopyArrivesWholeUnderItsNameAndComparesByItsBytes) {
 
 // Root writes in any folder: the test command runs this one again as an
 // unprivileged user too.
+TEST(FileSystem, SizeIsAFilesOnly) {
+  TempDir dir;
+  WriteBytes(dir / "empty.dm2", "");
+  WriteBytes(dir / "a.dm2", "abc");
+  EXPECT_EQ(FileSize(dir / "empty.dm2"), uint64_t{0});
+  EXPECT_EQ(FileSize(dir / "a.dm2"), uint64_t{3});
+  EXPECT_EQ(FileSize(dir / "?.dm2"), std::nullopt);
+  EXPECT_EQ(FileSize(dir / "missing.dm2"), std::nullopt);
+  EXPECT_EQ(FileSize(dir.path()), std::nullopt);
+}
+
 TEST(FileSystem, AFolderRefusedToTheAccountIsReportedAsSuch) {
   namespace fs = std::filesystem;
   TempDir dir;
