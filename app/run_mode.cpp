@@ -28,7 +28,7 @@ bool GameAlreadyRunning(const LaunchCommand& command) {
 // A save cut short between its two renames (Windows 95, 98, ME) leaves
 // the game's script under its backup name, where the game does not look.
 void RestoreGameScript(const LaunchCommand& command) {
-  const GameFamily& family = EngineOfExe(command.file).Family();
+  const GameFamily& family = EngineOfExe(command.file).family;
   if (HasGameScript(family)) RestoreCutShortReplace(GameScriptPath(command.directory, family));
 }
 

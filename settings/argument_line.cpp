@@ -48,7 +48,7 @@ std::string ModFromArgumentLine(const std::string& argumentLine, const GameFamil
   std::string mod;
   if (ReadFamilyMod(argumentLine, family, mod)) return mod;
   for (const KnownExecutable& other : KnownExecutables()) {
-    if (ReadFamilyMod(argumentLine, other.engine.Family(), mod)) return mod;
+    if (ReadFamilyMod(argumentLine, other.engine.family, mod)) return mod;
   }
   return std::string();
 }

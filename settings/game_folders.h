@@ -20,7 +20,7 @@ struct ChosenGame {
   std::string mod;
   std::string appData;  // %APPDATA%; "" when unknown
 
-  const GameFamily& Family() const { return engine->Family(); }
+  const GameFamily& Family() const { return engine->family; }
   // A folder beside the executable: C:\q\id1. Beside a bare executable
   // name, at the root of the drive (\id1), where the save puts the base
   // folder (BaseDirectory).

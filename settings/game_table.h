@@ -70,8 +70,6 @@ struct GameEngine {
   // An empty demo ends its ring; the others play nothing of it and go on
   // to the next.
   bool emptyDemoEndsRing = false;
-
-  const GameFamily& Family() const { return family; }
 };
 
 // The engine of an executable name, compared after lowercasing, whole;

@@ -8,13 +8,13 @@ namespace kavrin {
 
 std::string BuildLaunchFileText(const std::string& exePath, const std::string& modDir) {
   const std::string name = LowerCase(ExeName(exePath));
-  return ExeDirectory(exePath) + "\n" + name + "\n" + BuildArgumentLine(EngineOfExe(name).Family(), modDir);
+  return ExeDirectory(exePath) + "\n" + name + "\n" + BuildArgumentLine(EngineOfExe(name).family, modDir);
 }
 
 LaunchFields ReadLaunchFields(const std::string& diskText) {
   const std::vector<std::string> lines = SplitDiskLines(diskText);
   const std::string name = LineOrEmpty(lines, 1);
-  return {LineOrEmpty(lines, 0) + name, ModFromArgumentLine(LineOrEmpty(lines, 2), EngineOfExe(name).Family())};
+  return {LineOrEmpty(lines, 0) + name, ModFromArgumentLine(LineOrEmpty(lines, 2), EngineOfExe(name).family)};
 }
 
 }  // namespace kavrin

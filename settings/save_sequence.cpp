@@ -67,7 +67,7 @@ SaveResult SaveConfiguration(const SaveRequest& request) {
   }
   if (refused.fault != WriteFault::None) return WriteFailure(refused.path, refused.fault);
 
-  const GameFamily& family = EngineOfExe(ExeName(request.exePath)).Family();
+  const GameFamily& family = EngineOfExe(ExeName(request.exePath)).family;
   if (!HasGameScript(family)) return CommitAll(files);
 
   const std::string baseDirectory = BaseDirectory(ExeDirectory(request.exePath), family);

@@ -26,7 +26,7 @@ int main(int argc, char** argv) {
   std::vector<std::string> demos;
   for (int i = 4; i < argc; ++i) demos.push_back(std::string("C:\\demos\\") + argv[i]);
 
-  const GameFamily& family = EngineOfExe(exeName).Family();
+  const GameFamily& family = EngineOfExe(exeName).family;
   if (!HasGameScript(family)) return 2;
   // The launch file's directory line ends with a separator, so does ours.
   const std::string scriptPath = GameScriptPath(folder + "/", family);

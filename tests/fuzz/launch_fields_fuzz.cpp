@@ -58,7 +58,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const size_t pick = provider.ConsumeIntegralInRange<size_t>(0, known.size());
   // Past the table: a name of the fuzzer's own, kind Other unless it hits one.
   const std::string name = pick < known.size() ? std::string(known[pick].name) : provider.ConsumeRemainingBytesAsString();
-  CheckAnyArgumentLine(mod, EngineOfExe(name).Family());
+  CheckAnyArgumentLine(mod, EngineOfExe(name).family);
   CheckRoundTrip(directory, name, mod);
   return 0;
 }

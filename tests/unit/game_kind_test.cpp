@@ -85,7 +85,7 @@ TEST(GameKind, ClassifiesTheNameWholeInAnyCase) {
       {"q2pro", Other},            {"xash3d.exe", Other},     {"quake_x64_steam.exe", Other},
       {"ioquake3.x86_64", Other},  {"quakespasm", Other},
   };
-  for (const auto& row : rows) EXPECT_EQ(EngineOfExe(row.name).Family().kind, row.kind) << row.name;
+  for (const auto& row : rows) EXPECT_EQ(EngineOfExe(row.name).family.kind, row.kind) << row.name;
 }
 
 }  // namespace

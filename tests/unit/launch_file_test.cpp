@@ -89,7 +89,7 @@ TEST(LaunchFile, ModSurvivesRepeatedSaveAndReopen) {
     mod = fields.modDir;
   }
   EXPECT_EQ(mod, "ctf");
-  EXPECT_EQ(BuildArgumentLine(EngineOfExe("glquake.exe").Family(), mod), "-game ctf +exec Scrnsave.cfg \n");
+  EXPECT_EQ(BuildArgumentLine(EngineOfExe("glquake.exe").family, mod), "-game ctf +exec Scrnsave.cfg \n");
 }
 
 // Earlier versions' lines, and blanks that piled up around the mod.
@@ -120,7 +120,7 @@ TEST(LaunchFile, ReadsTheLinesEarlierVersionsWrote) {
       {"hl.exe", "game", ""},
   };
   for (const auto& row : rows) {
-    EXPECT_EQ(ModFromArgumentLine(row.line3, EngineOfExe(row.exeName).Family()), row.mod) << row.line3;
+    EXPECT_EQ(ModFromArgumentLine(row.line3, EngineOfExe(row.exeName).family), row.mod) << row.line3;
   }
 }
 
