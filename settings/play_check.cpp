@@ -80,7 +80,7 @@ bool TooLong(const std::string& name, const GameEngine& engine) {
   const size_t kept = engine.maxNameLength;
   const std::string added = engine.addedExtension;
   const bool extended = !added.empty() && name.find('.') == kept && name.size() == kept + added.size();
-  return kept != 0 && name.size() > kept && !(extended && EndsWith(name, engine.addedExtension));
+  return kept != 0 && name.size() > kept && !(extended && EndsWith(name, added.c_str()));
 }
 
 DemoCheck CheckDemo(const std::string& name, size_t index, const GameEngine& engine,
