@@ -67,8 +67,9 @@ MendPlan PlanCopies(const ChosenGame& game, const std::vector<std::string>& demo
   for (size_t i = 0; i < check.demos.size(); ++i) {
     const DemoCheck& demo = check.demos[i];
     const bool breaks = !demo.found || demo.splitAt || demo.cutAt || demo.tooLong;
-    // Demos the engine never plays, or would not take whatever their name, stay.
-    if (!breaks || demo.pastLimit || demo.wrongName || !disk.Exists(demos[i])) continue;
+    // Demos the engine never plays, or would not take whatever their name,
+    // stay; so does a listed folder, which no copy can hold.
+    if (!breaks || demo.pastLimit || demo.wrongName || !disk.FileSize(demos[i])) continue;
     plan.copies[i] = CopyPlace(demos[i], game, home, plan.copies, disk);
     if (!plan.copies[i].empty()) ++count;
   }
