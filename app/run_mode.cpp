@@ -10,6 +10,7 @@
 #include "settings/file_system.h"
 #include "settings/game_table.h"
 #include "settings/settings_place.h"
+#include "win/process_account.h"
 
 namespace kavrin {
 namespace {

@@ -52,30 +52,6 @@ std::string ProcessDesktopName() {
   return name;
 }
 
-std::string ProcessAccountSid() {
-  auto* openToken = SystemFunction<BOOL WINAPI(HANDLE, DWORD, PHANDLE)>("advapi32.dll", "OpenProcessToken");
-  auto* tokenInformation = SystemFunction<BOOL WINAPI(HANDLE, TOKEN_INFORMATION_CLASS, LPVOID, DWORD, PDWORD)>(
-      "advapi32.dll", "GetTokenInformation");
-  HANDLE token = nullptr;
-  // On the 9x line both are stubs that fail.
-  if (openToken == nullptr || tokenInformation == nullptr || !openToken(GetCurrentProcess(), TOKEN_QUERY, &token)) {
-    return std::string();
-  }
-  // The account's TOKEN_USER, with the identifier it points to behind it.
-  alignas(TOKEN_USER) unsigned char buffer[128];
-  DWORD size = 0;
-  const BOOL read = tokenInformation(token, TokenUser, buffer, sizeof buffer, &size);
-  CloseHandle(token);
-  if (!read || size > sizeof buffer) return std::string();
-  const auto* sid = static_cast<const unsigned char*>(reinterpret_cast<const TOKEN_USER*>(buffer)->User.Sid);
-  const std::string bytes(reinterpret_cast<const char*>(buffer), size);
-  const ptrdiff_t offset = sid - buffer;
-  if (offset < 0 || static_cast<size_t>(offset) + 8 > bytes.size()) return std::string();
-  // Revision, sub-authority count and the 6-byte authority, then 4 bytes
-  // per sub-authority.
-  return bytes.substr(static_cast<size_t>(offset), 8 + 4 * static_cast<size_t>(sid[1]));
-}
-
 LockSetting ReadLockSetting() {
   LockSetting setting;
   BOOL secure = FALSE;

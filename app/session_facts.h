@@ -14,10 +14,6 @@ namespace kavrin {
 // The name of this process's desktop; "" where there are no desktops (9x).
 std::string ProcessDesktopName();
 
-// The security identifier of this process's account, as bytes; "" where
-// there are no accounts (9x).
-std::string ProcessAccountSid();
-
 // "On resume, display logon screen" as the system parameter and the two
 // registry values give it.
 LockSetting ReadLockSetting();

@@ -12,12 +12,6 @@
 #include "win/system_function.h"
 
 namespace kavrin {
-namespace {
-
-bool IsWindows9x() { return (GetVersion() & 0x80000000) != 0; }
-
-}  // namespace
-
 namespace platform {
 
 PathKind KindOf(const std::string& path) {

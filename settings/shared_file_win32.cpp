@@ -5,17 +5,13 @@
 #include <cstdio>
 
 #include "settings/file_trust.h"
+#include "win/process_account.h"
 #include "win/system_function.h"
 
 namespace kavrin {
 namespace {
 
-using OpenTokenFunction = BOOL WINAPI(HANDLE, DWORD, PHANDLE);
-using TokenInformationFunction = BOOL WINAPI(HANDLE, TOKEN_INFORMATION_CLASS, LPVOID, DWORD, PDWORD);
 using ObjectSecurityFunction = BOOL WINAPI(HANDLE, SECURITY_INFORMATION, PSECURITY_DESCRIPTOR, DWORD, LPDWORD);
-
-// 9x keeps no accounts; its advapi32 security calls are stubs that fail.
-bool IsWindows9x() { return (GetVersion() & 0x80000000) != 0; }
 
 // Inheritance as 2000 brought it, which a protected DACL keeps out.
 bool InheritsFromFolders() { return LOBYTE(LOWORD(GetVersion())) >= 5; }
@@ -30,48 +26,10 @@ bool VolumeKeepsAcls(const std::string& path) {
   return (flags & FILE_PERSISTENT_ACLS) != 0;
 }
 
-std::string SidBytes(PSID sid) {
-  const auto* bytes = static_cast<const unsigned char*>(sid);
-  return std::string(reinterpret_cast<const char*>(bytes), 8 + 4 * static_cast<size_t>(bytes[1]));
-}
-
-// Room for a token's groups or a file's security as Windows gives them;
-// more than that is taken as unknown.
-struct alignas(8) SystemBuffer {
+// Room for a file's security as Windows gives it; more is taken as unknown.
+struct alignas(8) SecurityBuffer {
   unsigned char bytes[16384];
 };
-
-// Fills `buffer` with this process's token information of `kind`.
-bool ReadTokenInformation(TOKEN_INFORMATION_CLASS kind, SystemBuffer& buffer) {
-  auto* openToken = SystemFunction<OpenTokenFunction>("advapi32.dll", "OpenProcessToken");
-  auto* information = SystemFunction<TokenInformationFunction>("advapi32.dll", "GetTokenInformation");
-  HANDLE token = nullptr;
-  if (openToken == nullptr || information == nullptr || !openToken(GetCurrentProcess(), TOKEN_QUERY, &token)) {
-    return false;
-  }
-  DWORD size = 0;
-  const bool read = information(token, kind, buffer.bytes, sizeof buffer.bytes, &size);
-  CloseHandle(token);
-  return read;
-}
-
-std::string ProcessUserSid() {
-  SystemBuffer buffer;
-  if (!ReadTokenInformation(TokenUser, buffer)) return std::string();
-  return SidBytes(reinterpret_cast<const TOKEN_USER*>(buffer.bytes)->User.Sid);
-}
-
-// From the token's groups, which NT 4.0 gives too: it lacks
-// CheckTokenMembership.
-bool ProcessMayOwnAsAdministrators() {
-  SystemBuffer buffer;
-  if (!ReadTokenInformation(TokenGroups, buffer)) return false;
-  const auto* groups = reinterpret_cast<const TOKEN_GROUPS*>(buffer.bytes);
-  for (DWORD i = 0; i < groups->GroupCount; ++i) {
-    if (MayOwnAsAdministrators(SidBytes(groups->Groups[i].Sid), groups->Groups[i].Attributes)) return true;
-  }
-  return false;
-}
 
 // The owner, the DACL and, from Vista on, the mandatory label of the open
 // file; nullopt when Windows does not say.
@@ -79,7 +37,7 @@ std::optional<FileSecurity> ReadSecurity(HANDLE file) {
   auto* objectSecurity = SystemFunction<ObjectSecurityFunction>("advapi32.dll", "GetKernelObjectSecurity");
   if (objectSecurity == nullptr) return std::nullopt;
   const SECURITY_INFORMATION ownerAndDacl = OWNER_SECURITY_INFORMATION | DACL_SECURITY_INFORMATION;
-  SystemBuffer buffer;
+  SecurityBuffer buffer;
   DWORD size = 0;
   // Windows before Vista refuses the label's flag.
   if (objectSecurity(file, ownerAndDacl | LABEL_SECURITY_INFORMATION, buffer.bytes, sizeof buffer.bytes, &size) ||
@@ -107,7 +65,7 @@ SharedFileRead ReadOne(const std::string& path) {
   // A volume without ACLs passes every file (TrustsSharedFile); it is asked
   // only about a file its security would refuse, for under Wine the answer
   // takes milliseconds.
-  const bool trusted = TrustsSharedFile(true, ReadSecurity(file), ProcessUserSid()) || !VolumeKeepsAcls(path);
+  const bool trusted = TrustsSharedFile(true, ReadSecurity(file), ProcessAccountSid()) || !VolumeKeepsAcls(path);
   std::optional<std::string> bytes = ReadRest(file);
   CloseHandle(file);
   SharedFileRead read;
@@ -135,7 +93,7 @@ WriteFault CreateSharedFile(const std::string& path, const std::string& bytes) {
   std::string security;
   SECURITY_ATTRIBUTES attributes = {sizeof attributes, nullptr, FALSE};
   if (!IsWindows9x() && VolumeKeepsAcls(path)) {
-    security = SharedFileSecurity(ProcessUserSid(), ProcessMayOwnAsAdministrators(), InheritsFromFolders());
+    security = SharedFileSecurity(ProcessAccountSid(), AnyProcessGroup(MayOwnAsAdministrators), InheritsFromFolders());
     attributes.lpSecurityDescriptor = &security[0];
   }
   // Created with its security, so no other account ever holds a handle

@@ -12,6 +12,10 @@
 
 namespace kavrin {
 
+// Windows 95, 98 and ME, whose system DLLs export some functions only as
+// stubs that fail.
+inline bool IsWindows9x() { return (GetVersion() & 0x80000000) != 0; }
+
 // The address of `name` in the system DLL `dll`, loaded if it is not yet
 // (it stays loaded); null when either is missing or `dll` is "". `Function` is the
 // function's type, e.g. SystemFunction<BOOL WINAPI()>("user32.dll", ...).
