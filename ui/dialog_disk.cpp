@@ -6,12 +6,11 @@ namespace kavrin {
 
 bool DialogDisk::Remembered(char question, const std::string& path, bool (*ask)(const std::string&)) const {
   if (path.compare(0, 2, "\\\\") != 0) return ask(path);
-  const std::string asked = question + path;
-  for (const std::string& answer : answers_) {
-    if (answer.compare(1, std::string::npos, asked) == 0) return answer[0] == '1';
+  for (const Answer& answer : answers_) {
+    if (answer.question == question && answer.path == path) return answer.yes;
   }
   const bool yes = ask(path);
-  answers_.push_back((yes ? '1' : '0') + asked);
+  answers_.push_back({question, path, yes});
   return yes;
 }
 

@@ -26,8 +26,12 @@ class DialogDisk : public PathQuestions {
   // The answer `ask` gives about `path`, kept for a network path.
   bool Remembered(char question, const std::string& path, bool (*ask)(const std::string&)) const;
 
-  // Each answer kept: "1" or "0", then the question and the path.
-  mutable std::vector<std::string> answers_;
+  struct Answer {
+    char question;  // 'e' Exists, 'c' CanEnter
+    std::string path;
+    bool yes;
+  };
+  mutable std::vector<Answer> answers_;
 };
 
 }  // namespace kavrin
