@@ -1,12 +1,14 @@
 // Times one click of the configuration dialog's mend button that copies
 // 100 demos of 1 MB into the game's demo folder, against copying the same
-// files with CopyFileA, alternating, in one run.
+// files with CopyFileA, and against CopyFileA with the rename each copy
+// needs, taking turns, in one run.
 //
 //   mend_timer.exe SAVER RUNS
 //
 // Works in C:\bench\mend (the launch file and demo list in c:\ name it).
-// Prints "copyfile MS" and "click MS" per run; exit code 1 when a dialog
-// or its button does not appear in time or a copy is missing.
+// Prints "copyfile MS", "copyrename MS" and "click MS" per run; exit code
+// 1 when a dialog or its button does not appear in time or a copy is
+// missing.
 #include <windows.h>
 
 #include <cstdio>
@@ -75,6 +77,23 @@ double TimeCopyFile() {
   return RemoveCopies("\\copy") ? Milliseconds(start, end) : -1.0;
 }
 
+// What each of the click's copies must do at the least: CopyFileA into a
+// staged name, then MoveFileExA over the demo's name, as the program does
+// so that a demo is never seen half-copied.
+double TimeCopyAndRename() {
+  LARGE_INTEGER start, end;
+  QueryPerformanceCounter(&start);
+  for (int i = 0; i < kDemos; ++i) {
+    const std::string staged = Demo("\\copy", i) + ".staged";
+    if (!CopyFileA(Demo("\\dl", i).c_str(), staged.c_str(), FALSE) ||
+        !MoveFileExA(staged.c_str(), Demo("\\copy", i).c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+      return -1.0;
+    }
+  }
+  QueryPerformanceCounter(&end);
+  return RemoveCopies("\\copy") ? Milliseconds(start, end) : -1.0;
+}
+
 // The dialog of the process once its mend button offers the copies.
 HWND MendReady(DWORD processId) {
   HWND dialog = FindWindowA(nullptr, kCaption);
@@ -123,14 +142,27 @@ int main(int argc, char** argv) {
     return 2;
   }
   if (!Prepare()) return 1;
+  const std::string saver = argv[1];
+  const struct {
+    const char* name;
+    double (*time)(const std::string& saver);
+  } ways[] = {
+      {"copyfile", [](const std::string&) { return TimeCopyFile(); }},
+      {"copyrename", [](const std::string&) { return TimeCopyAndRename(); }},
+      {"click", TimeClick},
+  };
   for (int run = 0; run < std::atoi(argv[2]); ++run) {
-    const double copied = TimeCopyFile();
-    const double clicked = TimeClick(argv[1]);
-    if (copied < 0 || clicked < 0) {
-      std::fprintf(stderr, "mend_timer: run %d failed (copy %.1f, click %.1f)\n", run, copied, clicked);
-      return 1;
+    // Each run starts with the next way: whatever the one before leaves
+    // the disk to write back falls on each in turn.
+    for (int i = 0; i < 3; ++i) {
+      const auto& way = ways[(run + i) % 3];
+      const double elapsed = way.time(saver);
+      if (elapsed < 0) {
+        std::fprintf(stderr, "mend_timer: run %d failed (%s)\n", run, way.name);
+        return 1;
+      }
+      std::printf("%s %.2f\n", way.name, elapsed);
     }
-    std::printf("copyfile %.2f\nclick %.2f\n", copied, clicked);
     std::fflush(stdout);
   }
   return 0;
