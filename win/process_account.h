@@ -13,7 +13,8 @@ namespace kavrin {
 std::string ProcessAccountSid();
 
 // Whether `matches` holds for one of the token's groups, given the group's
-// identifier (its bytes) and attributes (SE_GROUP_...).
+// identifier (its bytes) and attributes (SE_GROUP_...). NT 4.0 gives the
+// groups too, where it lacks CheckTokenMembership.
 bool AnyProcessGroup(bool (*matches)(const std::string& sid, uint32_t attributes));
 
 }  // namespace kavrin
