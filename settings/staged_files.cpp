@@ -7,12 +7,8 @@ namespace kavrin {
 
 StagedFiles::~StagedFiles() { Discard(); }
 
-WriteFault StagedFiles::Stage(const std::string& path, const std::string& text) {
-  return Keep(path, StageFileContent(path, ToDiskText(text)));
-}
-
-WriteFault StagedFiles::StageShared(const std::string& path, const std::string& text) {
-  return Keep(path, StageSharedFileContent(path, ToDiskText(text)));
+WriteFault StagedFiles::Stage(const std::string& path, const std::string& text, FileWriter write) {
+  return Keep(path, StageFileContent(path, ToDiskText(text), write));
 }
 
 WriteFault StagedFiles::Keep(const std::string& path, WriteFault fault) {
