@@ -1,12 +1,12 @@
 #include "settings/save_sequence.h"
 
-#include "settings/exe_path.h"
-#include "settings/file_system.h"
-#include "settings/game_script.h"
-#include "settings/game_table.h"
+#include "files/exe_path.h"
+#include "files/file_system.h"
+#include "games/game_script.h"
+#include "games/game_table.h"
 #include "settings/settings_place.h"
 #include "settings/shared_file.h"
-#include "settings/staged_files.h"
+#include "files/staged_files.h"
 
 namespace kavrin {
 namespace {

@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-#include "settings/text_template.h"
+#include "games/text_template.h"
 
 namespace kavrin {
 namespace {

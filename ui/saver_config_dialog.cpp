@@ -9,8 +9,8 @@
 #include "res/resource.h"
 #include "ui/centred_icon.h"
 #include "ui/demo_room.h"
-#include "settings/exe_path.h"
-#include "settings/file_system.h"
+#include "files/exe_path.h"
+#include "files/file_system.h"
 #include "ui/about_dialog.h"
 #include "win/open_file_dialog.h"
 

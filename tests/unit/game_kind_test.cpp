@@ -1,6 +1,6 @@
-#include "settings/exe_path.h"
-#include "settings/game_kind.h"
-#include "settings/game_table.h"
+#include "files/exe_path.h"
+#include "games/game_kind.h"
+#include "games/game_table.h"
 
 #include <gtest/gtest.h>
 

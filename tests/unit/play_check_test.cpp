@@ -1,4 +1,4 @@
-#include "settings/play_check.h"
+#include "games/play_check.h"
 
 #include <gtest/gtest.h>
 

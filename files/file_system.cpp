@@ -1,14 +1,14 @@
 // The portable part of the file system edge; what differs between systems
 // is in the body that CMake chooses (file_system_platform.h).
-#include "settings/file_system.h"
+#include "files/file_system.h"
 
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <string>
 
-#include "settings/exe_path.h"
-#include "settings/file_system_platform.h"
+#include "files/exe_path.h"
+#include "files/file_system_platform.h"
 
 namespace kavrin {
 namespace {

@@ -1,7 +1,7 @@
-#include "settings/game_table.h"
+#include "games/game_table.h"
 
-#include "settings/exe_path.h"
-#include "settings/game_script.h"
+#include "files/exe_path.h"
+#include "games/game_script.h"
 
 namespace kavrin {
 namespace {

@@ -1,7 +1,7 @@
-#include "settings/game_script.h"
+#include "games/game_script.h"
 
-#include "settings/exe_path.h"
-#include "settings/text_template.h"
+#include "files/exe_path.h"
+#include "games/text_template.h"
 
 namespace kavrin {
 namespace {

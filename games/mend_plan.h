@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "settings/game_folders.h"
-#include "settings/path_questions.h"
-#include "settings/play_check.h"
+#include "games/game_folders.h"
+#include "games/path_questions.h"
+#include "games/play_check.h"
 
 namespace kavrin {
 

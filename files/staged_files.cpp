@@ -1,7 +1,7 @@
-#include "settings/staged_files.h"
+#include "files/staged_files.h"
 
-#include "settings/file_system.h"
-#include "settings/text_mode.h"
+#include "files/file_system.h"
+#include "files/text_mode.h"
 
 namespace kavrin {
 

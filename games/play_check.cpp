@@ -1,8 +1,8 @@
-#include "settings/play_check.h"
+#include "games/play_check.h"
 
 #include <algorithm>
 
-#include "settings/exe_path.h"
+#include "files/exe_path.h"
 
 namespace kavrin {
 namespace {

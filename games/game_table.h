@@ -7,7 +7,7 @@
 #include <span>
 #include <string>
 
-#include "settings/game_kind.h"
+#include "games/game_kind.h"
 
 namespace kavrin {
 

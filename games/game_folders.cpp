@@ -1,6 +1,6 @@
-#include "settings/game_folders.h"
+#include "games/game_folders.h"
 
-#include "settings/exe_path.h"
+#include "files/exe_path.h"
 
 namespace kavrin {
 

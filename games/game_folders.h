@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "settings/game_table.h"
-#include "settings/path_questions.h"
+#include "games/game_table.h"
+#include "games/path_questions.h"
 
 namespace kavrin {
 

@@ -1,8 +1,8 @@
-#include "settings/mend_plan.h"
+#include "games/mend_plan.h"
 
 #include <algorithm>
 
-#include "settings/exe_path.h"
+#include "files/exe_path.h"
 
 namespace kavrin {
 namespace {
