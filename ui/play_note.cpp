@@ -40,8 +40,8 @@ constexpr Sentences SentencesOf(PlayFinding what) {
     case F::DemosEmpty:
       return {"{subject} is empty: it plays nothing.", "{subject} and {others} more are empty: they play nothing."};
     case F::EmptyDemosEndTheRing:
-      return {"{subject} is empty: it plays nothing and ends the ring.",
-              "{subject} and {others} more are empty: they play nothing, and the first of them ends the ring."};
+      return {"{subject} is empty: it plays nothing and ends the loop.",
+              "{subject} and {others} more are empty: they play nothing, and the first of them ends the loop."};
     case F::NamesSplit:
       return {"{subject} holds \"{char}\": the game splits the name there and never plays it.",
               "{subject} holds \"{char}\", and {others} more hold characters the game splits names at: none of "

@@ -234,7 +234,7 @@ TEST(PlayNote, ChoosesTheSentenceAndFillsItIn) {
       {{F::NamesSplit, "demo(1).dem", "", 1, 0, '('},
        "demo(1).dem holds \"(\": the game splits the name there and never plays it."},
       {{F::TooManyDemos, "9.dem", "", 2, 8}, "The game plays at most 8 demos: 9.dem and the 1 after it never play."},
-      {{F::EmptyDemosEndTheRing, "a.dm2", "", 1}, "a.dm2 is empty: it plays nothing and ends the ring."},
+      {{F::EmptyDemosEndTheRing, "a.dm2", "", 1}, "a.dm2 is empty: it plays nothing and ends the loop."},
       {{F::AllWell, "Quake III", "", 1}, "1 demo will play in a loop in Quake III."},
       {{F::NamesEndingTheRing, "b.mvd2", "", 1, 0, 0, ".dm2 or .dm2.gz"},
        "b.mvd2 does not end in .dm2 or .dm2.gz: the loop ends with it."},
