@@ -21,7 +21,9 @@ MendPlan PlanLoopFolder(const ChosenGame& game, const PathQuestions& disk) {
   }
   if (!game.mod.empty()) {
     // A mod's folder is the player's to make.
-    if (disk.CanEnter(folder)) (plan.caption = "Give ").append(game.mod).append(" a loop ").append(family.startupScript);
+    if (disk.CanEnter(folder)) {
+      (plan.caption = "Give ").append(game.mod).append(" a loop ").append(family.startupScript);
+    }
   } else if (disk.CanEnter(BaseDirectory(game.exeDirectory, family))) {
     if (!disk.Exists(folder)) plan.folders.push_back(folder);
     plan.mod = kLoopFolder;
