@@ -1,6 +1,6 @@
 #include "app/launch_command.h"
 
-#include "settings/text_mode.h"
+#include "files/text_mode.h"
 
 namespace kavrin {
 

@@ -1,6 +1,6 @@
 #include "app/run_decisions.h"
 
-#include "settings/exe_path.h"
+#include "files/exe_path.h"
 
 namespace kavrin {
 

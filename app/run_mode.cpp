@@ -6,9 +6,9 @@
 #include "app/launch_command.h"
 #include "app/run_decisions.h"
 #include "app/session_facts.h"
-#include "settings/exe_path.h"
-#include "settings/file_system.h"
-#include "settings/game_table.h"
+#include "files/exe_path.h"
+#include "files/file_system.h"
+#include "games/game_table.h"
 #include "settings/settings_place.h"
 #include "win/process_account.h"
 

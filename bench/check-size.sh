@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Checks that Kavrin.scr, stripped, is at most 64 KiB, imports only DLLs
+# Checks that Kavrin.scr, stripped, is at most 96 KiB, imports only DLLs
 # that come with Windows, loads nothing but kernel32 and the C runtime at
 # start (the rest is delay-loaded, so preview and the switch check stay as
 # cheap as an empty program), keeps its security flags: ASLR
@@ -11,7 +11,10 @@
 #   bench/check-size.sh PATH_TO_Kavrin.scr
 set -uo pipefail
 
-limit_kib=64
+# A guard that catches a mistake (a stream library pulled in, the runtime
+# linked twice), far above what a feature costs: never a reason to write
+# code one way rather than another.
+limit_kib=96
 limit_bytes=$((limit_kib * 1024))
 allowed_dlls=" kernel32.dll user32.dll gdi32.dll comctl32.dll comdlg32.dll shell32.dll advapi32.dll msvcrt.dll "
 startup_dlls=" kernel32.dll msvcrt.dll "

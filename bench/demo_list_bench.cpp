@@ -8,8 +8,8 @@
 
 #include "bench/sample_demos.h"
 #include "settings/demo_list_file.h"
-#include "settings/file_system.h"
-#include "settings/text_mode.h"
+#include "files/file_system.h"
+#include "files/text_mode.h"
 
 namespace kavrin {
 namespace {

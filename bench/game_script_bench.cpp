@@ -2,8 +2,8 @@
 #include <benchmark/benchmark.h>
 
 #include "bench/sample_demos.h"
-#include "settings/game_kind.h"
-#include "settings/game_script.h"
+#include "games/game_kind.h"
+#include "games/game_script.h"
 
 namespace kavrin {
 namespace {

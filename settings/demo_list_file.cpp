@@ -1,6 +1,6 @@
 #include "settings/demo_list_file.h"
 
-#include "settings/text_mode.h"
+#include "files/text_mode.h"
 
 namespace kavrin {
 

@@ -1,6 +1,6 @@
 #include "settings/file_trust.h"
 
-#include "settings/little_endian.h"
+#include "files/little_endian.h"
 
 namespace kavrin {
 namespace {

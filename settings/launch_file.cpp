@@ -1,8 +1,8 @@
 #include "settings/launch_file.h"
 
-#include "settings/argument_line.h"
-#include "settings/exe_path.h"
-#include "settings/text_mode.h"
+#include "games/argument_line.h"
+#include "files/exe_path.h"
+#include "files/text_mode.h"
 
 namespace kavrin {
 

@@ -1,11 +1,12 @@
 #include "settings/save_sequence.h"
 
-#include "settings/exe_path.h"
-#include "settings/file_system.h"
-#include "settings/game_script.h"
-#include "settings/game_table.h"
+#include "files/exe_path.h"
+#include "files/file_system.h"
+#include "games/game_script.h"
+#include "games/game_table.h"
 #include "settings/settings_place.h"
-#include "settings/staged_files.h"
+#include "settings/shared_file.h"
+#include "files/staged_files.h"
 
 namespace kavrin {
 namespace {
@@ -42,9 +43,11 @@ struct Refusal {
 Refusal StageSettingsFiles(StagedFiles& files, const SaveRequest& request, const std::string& launchFilePath,
                            const std::string& demoListFilePath) {
   const std::string launchText = BuildLaunchFileText(request.exePath, request.modDir);
-  // It names the program that every account's screen saver starts.
-  WriteFault fault = IsSharedLaunchFile(launchFilePath) ? files.StageShared(launchFilePath, launchText)
-                                                        : files.Stage(launchFilePath, launchText);
+  // It names the program that every account's screen saver starts, so
+  // the one in c:\ is created with security that lets no other account
+  // change it.
+  WriteFault fault =
+      files.Stage(launchFilePath, launchText, IsSharedLaunchFile(launchFilePath) ? CreateSharedFile : WriteNewFile);
   if (fault != WriteFault::None) return {fault, launchFilePath};
   fault = files.Stage(demoListFilePath, BuildDemoListText(request.demos));
   if (fault != WriteFault::None) return {fault, demoListFilePath};

@@ -1,7 +1,7 @@
 #include "settings/settings_place.h"
 
 #include "settings/demo_list_file.h"
-#include "settings/exe_path.h"
+#include "files/exe_path.h"
 #include "settings/launch_file.h"
 #include "settings/shared_file.h"
 

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "settings/file_system.h"
+#include "files/file_system.h"
 
 namespace kavrin {
 

@@ -6,7 +6,7 @@
 #include <optional>
 #include <string>
 
-#include "settings/file_system.h"
+#include "files/file_system.h"
 
 namespace kavrin {
 

@@ -4,7 +4,7 @@
 
 #include <cstdio>
 
-#include "settings/file_system_platform.h"
+#include "files/file_system_platform.h"
 
 namespace kavrin {
 

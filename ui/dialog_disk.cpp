@@ -1,6 +1,6 @@
 #include "ui/dialog_disk.h"
 
-#include "settings/file_system.h"
+#include "files/file_system.h"
 
 namespace kavrin {
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "settings/path_questions.h"
+#include "games/path_questions.h"
 
 namespace kavrin {
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "settings/play_check.h"
+#include "games/play_check.h"
 
 namespace kavrin {
 

@@ -1,10 +1,10 @@
 #include "ui/play_note_panel.h"
 
 #include "res/resource.h"
-#include "settings/exe_path.h"
-#include "settings/file_system.h"
-#include "settings/play_check.h"
-#include "settings/text_mode.h"
+#include "files/exe_path.h"
+#include "files/file_system.h"
+#include "games/play_check.h"
+#include "files/text_mode.h"
 #include "ui/play_note.h"
 
 namespace kavrin {
@@ -103,7 +103,7 @@ std::string PlayNotePanel::CarryOut(const std::vector<std::string>& demos, MendC
     if (fault != WriteFault::None) return WriteFailure(folder, fault);
   }
   if (!plan_.script.empty()) {
-    const WriteFault fault = ReplaceFileContent(plan_.script, ToDiskText(kLoopScript));
+    const WriteFault fault = ReplaceFileContent(plan_.script, ToDiskText(plan_.scriptText));
     if (fault != WriteFault::None) return WriteFailure(plan_.script, fault);
   }
   changes.mod = plan_.mod;

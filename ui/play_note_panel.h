@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "settings/game_folders.h"
-#include "settings/mend_plan.h"
+#include "games/game_folders.h"
+#include "games/mend_plan.h"
 #include "ui/dialog_disk.h"
 
 namespace kavrin {

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # The real-engine check: each engine gets the Scrnsave.cfg and the argument
-# line that Kavrin's own code writes (kavrin_files), is started in its game
+# line that Kavrin's own code writes (kavrin_game_files), is started in its game
 # folder as run mode starts it, and must play the demos as a ring. DarkPlaces
 # and QuakeSpasm stand for Quake, Yamagi Quake II and Q2PRO for Quake II,
 # OpenArena's ioquake3 for Quake III.
@@ -13,7 +13,7 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/../.." && pwd)
 work=$root/build/engines
 logs=$work/logs
-kavrin_files=$root/build/native/tests/engines/kavrin_files
+kavrin_game_files=$root/build/native/tests/engines/kavrin_game_files
 quake_files=$root/tests/engines/quake_files.py
 quake2_files=$root/tests/engines/quake2_files.py
 oa_data=/usr/lib/openarena/baseoa
@@ -50,13 +50,13 @@ install_engines() {
     -o DPkg::Lock::Timeout=600 "${missing[@]}" >/dev/null
 }
 
-build_kavrin_files() {
+build_kavrin_game_files() {
   local tool ready=1
   for tool in cmake ninja g++ python3; do command -v "$tool" >/dev/null || ready=0; done
   dpkg -s libgtest-dev >/dev/null 2>&1 || ready=0
   [ "$ready" -eq 1 ] || bash "$root/scripts/setup.sh"
   cmake -S "$root" -B "$root/build/native" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-  cmake --build "$root/build/native" --target kavrin_files >/dev/null
+  cmake --build "$root/build/native" --target kavrin_game_files >/dev/null
 }
 
 # unpack ARCHIVE FOLDER: the source as it is, in a folder of its own.
@@ -100,7 +100,7 @@ build_quake2_engines() {
 # Everything below runs on a virtual display of its own.
 if [ -z "${KAVRIN_ENGINES_XVFB:-}" ]; then
   install_engines
-  build_kavrin_files
+  build_kavrin_game_files
   build_quake2_engines
   KAVRIN_ENGINES_XVFB=1 exec xvfb-run -a -s "-screen 0 1024x768x24" bash "$0" "$@"
 fi
@@ -223,7 +223,7 @@ quake_case() {
   python3 "$quake_files" demo "$game/${mod:-id1}/a.dem" A
   python3 "$quake_files" demo "$game/id1/b.dem" B
   python3 "$quake_files" demo "$game/id1/c.dem" C
-  line=$("$kavrin_files" "$game" "$engine.exe" "$mod" a.dem b.dem c.dem)
+  line=$("$kavrin_game_files" "$game" "$engine.exe" "$mod" a.dem b.dem c.dem)
   read -ra words <<<"$line"
   case $engine in
     darkplaces) run_engine "$name" "$game" 30 5 ABCA \
@@ -257,7 +257,7 @@ darkplaces_names_case() {
   python3 "$quake_files" demo "$game/id1/d(1).dem" D
   python3 "$quake_files" demo "$game/id1/fifteen_chars_b.dem" B
   python3 "$quake_files" demo "$game/id1/sixteen_chars_cc.dem" C
-  line=$("$kavrin_files" "$game" darkplaces.exe kavrin a.dem "d(1).dem" fifteen_chars_b.dem sixteen_chars_cc.dem)
+  line=$("$kavrin_game_files" "$game" darkplaces.exe kavrin a.dem "d(1).dem" fifteen_chars_b.dem sixteen_chars_cc.dem)
   read -ra words <<<"$line"
   run_engine "$name" "$game" 30 5 "" /usr/games/darkplaces -basedir "$game" "${darkplaces_opts[@]}" "${words[@]}"
   starts=$(demo_starts "$logs/$name.log")
@@ -345,7 +345,7 @@ quake2_case() {
   done
   exe=q2pro.exe
   [ "$engine" = yquake2 ] && exe=quake2.exe
-  line=$("$kavrin_files" "$game" "$exe" "$mod" "${names[@]}")
+  line=$("$kavrin_game_files" "$game" "$exe" "$mod" "${names[@]}")
   read -ra words <<<"$line"
   case $engine in
     # Windows keeps the game library in baseq2; Linux builds load game.so from there too.
@@ -449,7 +449,7 @@ q3_case() {
     fi
     names+=("$letter.dm_71")
   done
-  line=$("$kavrin_files" "$game" ioquake3.exe "$mod" "${names[@]}")
+  line=$("$kavrin_game_files" "$game" ioquake3.exe "$mod" "${names[@]}")
   read -ra words <<<"$line"
   ioq3 "$name" "$game" 60 20 "$(ring_of "$letters")" "${words[@]}"
   judge "$name" "$(ring_of "$letters")" "" ""

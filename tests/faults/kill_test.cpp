@@ -16,10 +16,10 @@
 #include "../unit/temp_dir.h"
 #include "save_pair.h"
 #include "settings/demo_list_file.h"
-#include "settings/game_kind.h"
-#include "settings/game_script.h"
+#include "games/game_kind.h"
+#include "games/game_script.h"
 #include "settings/launch_file.h"
-#include "settings/text_mode.h"
+#include "files/text_mode.h"
 
 namespace kavrin {
 namespace {

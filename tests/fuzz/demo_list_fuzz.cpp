@@ -8,7 +8,7 @@
 
 #include "fuzz_check.h"
 #include "settings/demo_list_file.h"
-#include "settings/text_mode.h"
+#include "files/text_mode.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   using namespace kavrin;

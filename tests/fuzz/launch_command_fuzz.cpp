@@ -5,7 +5,7 @@
 
 #include "app/launch_command.h"
 #include "fuzz_check.h"
-#include "settings/text_mode.h"
+#include "files/text_mode.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   using namespace kavrin;

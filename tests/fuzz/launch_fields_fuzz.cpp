@@ -6,11 +6,11 @@
 #include <string>
 
 #include "fuzz_check.h"
-#include "settings/argument_line.h"
-#include "settings/exe_path.h"
-#include "settings/game_table.h"
+#include "games/argument_line.h"
+#include "files/exe_path.h"
+#include "games/game_table.h"
 #include "settings/launch_file.h"
-#include "settings/text_mode.h"
+#include "files/text_mode.h"
 
 namespace kavrin {
 namespace {

@@ -11,8 +11,8 @@
 
 #include "../unit/fake_disk.h"
 #include "fuzz_check.h"
-#include "settings/exe_path.h"
-#include "settings/mend_plan.h"
+#include "files/exe_path.h"
+#include "games/mend_plan.h"
 
 namespace kavrin {
 namespace {

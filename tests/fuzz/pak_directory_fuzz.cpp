@@ -5,7 +5,7 @@
 #include <string>
 
 #include "fuzz_check.h"
-#include "settings/pak_file.h"
+#include "games/pak_file.h"
 
 namespace kavrin {
 namespace {

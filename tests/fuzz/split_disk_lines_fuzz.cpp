@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "fuzz_check.h"
-#include "settings/text_mode.h"
+#include "files/text_mode.h"
 
 namespace kavrin {
 namespace {

@@ -9,7 +9,7 @@
 
 #include "app/launch_command.h"
 #include "settings/demo_list_file.h"
-#include "settings/file_system.h"
+#include "files/file_system.h"
 #include "settings/launch_file.h"
 #include "temp_dir.h"
 

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "settings/text_mode.h"
+#include "files/text_mode.h"
 
 namespace kavrin {
 namespace {

@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "settings/exe_path.h"
-#include "settings/path_questions.h"
+#include "files/exe_path.h"
+#include "games/path_questions.h"
 
 namespace kavrin::testing {
 

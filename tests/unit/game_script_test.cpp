@@ -1,9 +1,9 @@
-#include "settings/game_script.h"
+#include "games/game_script.h"
 
 #include <gtest/gtest.h>
 
-#include "settings/game_kind.h"
-#include "settings/text_template.h"
+#include "games/game_kind.h"
+#include "games/text_template.h"
 
 namespace kavrin {
 namespace {

@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "settings/argument_line.h"
-#include "settings/text_mode.h"
+#include "games/argument_line.h"
+#include "files/text_mode.h"
 
 namespace kavrin {
 namespace {

@@ -1,4 +1,4 @@
-#include "settings/mend_plan.h"
+#include "games/mend_plan.h"
 
 #include <gtest/gtest.h>
 

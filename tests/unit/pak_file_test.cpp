@@ -1,4 +1,4 @@
-#include "settings/pak_file.h"
+#include "games/pak_file.h"
 
 #include <gtest/gtest.h>
 

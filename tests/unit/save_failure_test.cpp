@@ -18,13 +18,13 @@
 #endif
 
 #include "settings/demo_list_file.h"
-#include "settings/exe_path.h"
-#include "settings/file_system.h"
-#include "settings/game_kind.h"
-#include "settings/game_script.h"
+#include "files/exe_path.h"
+#include "files/file_system.h"
+#include "games/game_kind.h"
+#include "games/game_script.h"
 #include "settings/launch_file.h"
 #include "settings/save_sequence.h"
-#include "settings/text_mode.h"
+#include "files/text_mode.h"
 #include "temp_dir.h"
 
 namespace kavrin {

@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "settings/exe_path.h"
-#include "settings/file_system.h"
+#include "files/exe_path.h"
+#include "files/file_system.h"
 #include "temp_dir.h"
 
 namespace kavrin {

@@ -7,9 +7,9 @@
 
 #include <filesystem>
 
-#include "settings/exe_path.h"
-#include "settings/file_system.h"
-#include "settings/text_mode.h"
+#include "files/exe_path.h"
+#include "files/file_system.h"
+#include "files/text_mode.h"
 #include "tests/unit/temp_dir.h"
 
 namespace kavrin {

@@ -7,8 +7,8 @@
 #include <cerrno>
 #include <cstdio>
 
-#include "settings/file_system.h"
-#include "settings/file_system_platform.h"
+#include "files/file_system.h"
+#include "files/file_system_platform.h"
 
 namespace kavrin {
 namespace platform {

@@ -55,16 +55,19 @@ bool ReplaceThroughBackup(const std::string& from, const std::string& to);
 // there. Returns whether `path` exists afterwards.
 bool RestoreCutShortReplace(const std::string& path);
 
-// Writes the bytes whole and flushed to the disk into a temporary file of
-// this process beside `path`, and checks that `path` itself can be replaced
-// (it is no directory and not write-protected). `path` does not change yet.
-// On any failure leaves nothing behind and says why.
-WriteFault StageFileContent(const std::string& path, const std::string& bytes);
+// Creates the file `path` with the bytes whole and flushed to the disk;
+// on failure says why.
+using FileWriter = WriteFault (*)(const std::string& path, const std::string& bytes);
 
-// The same for the launch file in c:\, which other accounts read: the
-// staged file is created with security that lets no other account change
-// it (settings/shared_file.h), and the rename that commits it keeps that.
-WriteFault StageSharedFileContent(const std::string& path, const std::string& bytes);
+// A FileWriter for a plain file, which a file already at `path` may keep.
+WriteFault WriteNewFile(const std::string& path, const std::string& bytes);
+
+// Writes the bytes with `write` into a temporary file of this process
+// beside `path`, and checks that `path` itself can be replaced (it is no
+// directory and not write-protected). `path` does not change yet; the
+// rename that commits it keeps the security `write` gave the file. On any
+// failure leaves nothing behind and says why.
+WriteFault StageFileContent(const std::string& path, const std::string& bytes, FileWriter write = WriteNewFile);
 
 // Puts this process's staged content in place of `path` in one step, so
 // `path` holds either its old or its new content, never a mix.

@@ -1,4 +1,4 @@
-#include "settings/text_template.h"
+#include "games/text_template.h"
 
 namespace kavrin {
 

@@ -1,4 +1,4 @@
-// The Windows body of the file system edge (settings/file_system.h), built
+// The Windows body of the file system edge (files/file_system.h), built
 // in place of file_system_posix.cpp.
 #include <direct.h>
 #include <io.h>
@@ -7,8 +7,8 @@
 #include <cerrno>
 #include <cstdlib>
 
-#include "settings/file_system.h"
-#include "settings/file_system_platform.h"
+#include "files/file_system.h"
+#include "files/file_system_platform.h"
 #include "win/system_function.h"
 
 namespace kavrin {

@@ -4,8 +4,8 @@
 
 #include <string>
 
-#include "settings/game_folders.h"
-#include "settings/path_questions.h"
+#include "games/game_folders.h"
+#include "games/path_questions.h"
 
 namespace kavrin {
 

@@ -1,15 +1,14 @@
 // The portable part of the file system edge; what differs between systems
 // is in the body that CMake chooses (file_system_platform.h).
-#include "settings/file_system.h"
+#include "files/file_system.h"
 
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <string>
 
-#include "settings/exe_path.h"
-#include "settings/file_system_platform.h"
-#include "settings/shared_file.h"
+#include "files/exe_path.h"
+#include "files/file_system_platform.h"
 
 namespace kavrin {
 namespace {
@@ -46,15 +45,6 @@ WriteFault FaultOfFailedOpen(const std::string& path) {
   if (!platform::AccessWasDenied()) return WriteFault::Other;
   // Windows refuses to open a directory as a file in the same words.
   return IsDirectory(path) ? WriteFault::Other : WriteFault::AccessDenied;
-}
-
-WriteFault WriteWholeFile(const std::string& path, const std::string& bytes) {
-  std::FILE* file = std::fopen(path.c_str(), "wb");
-  if (file == nullptr) return FaultOfFailedOpen(path);
-  const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
-  const bool synced = std::fflush(file) == 0 && platform::SyncToDisk(file);
-  const bool closed = std::fclose(file) == 0;
-  return written && synced && closed ? WriteFault::None : WriteFault::Other;
 }
 
 // A missing file can be created; one that exists must open for writing
@@ -134,16 +124,18 @@ bool ReplaceThroughBackup(const std::string& from, const std::string& to) {
   return true;
 }
 
-WriteFault StageFileContent(const std::string& path, const std::string& bytes) {
-  WriteFault fault = ReplaceFault(path);
-  if (fault == WriteFault::None) fault = WriteWholeFile(StagedPath(path), bytes);
-  if (fault != WriteFault::None) DiscardStagedFile(path);
-  return fault;
+WriteFault WriteNewFile(const std::string& path, const std::string& bytes) {
+  std::FILE* file = std::fopen(path.c_str(), "wb");
+  if (file == nullptr) return FaultOfFailedOpen(path);
+  const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
+  const bool synced = std::fflush(file) == 0 && platform::SyncToDisk(file);
+  const bool closed = std::fclose(file) == 0;
+  return written && synced && closed ? WriteFault::None : WriteFault::Other;
 }
 
-WriteFault StageSharedFileContent(const std::string& path, const std::string& bytes) {
+WriteFault StageFileContent(const std::string& path, const std::string& bytes, FileWriter write) {
   WriteFault fault = ReplaceFault(path);
-  if (fault == WriteFault::None) fault = CreateSharedFile(StagedPath(path), bytes);
+  if (fault == WriteFault::None) fault = write(StagedPath(path), bytes);
   if (fault != WriteFault::None) DiscardStagedFile(path);
   return fault;
 }

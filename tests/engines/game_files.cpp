@@ -1,22 +1,22 @@
 // What a save writes for a game, made by Kavrin's own code for the engine
 // check: the game script in the game's base folder, and the argument line.
-//   kavrin_files GAME_FOLDER EXE_NAME MOD DEMO_NAME...
+//   kavrin_game_files GAME_FOLDER EXE_NAME MOD DEMO_NAME...
 // Writes GAME_FOLDER/<base folder>/Scrnsave.cfg and prints the launch
 // file's line 3 without its line end. Ends with 2 for a game with no script.
 #include <cstdio>
 #include <string>
 #include <vector>
 
-#include "settings/file_system.h"
-#include "settings/game_script.h"
-#include "settings/game_table.h"
+#include "files/file_system.h"
+#include "games/game_script.h"
+#include "games/game_table.h"
 #include "settings/launch_file.h"
-#include "settings/text_mode.h"
+#include "files/text_mode.h"
 
 int main(int argc, char** argv) {
   using namespace kavrin;
   if (argc < 4) {
-    std::fprintf(stderr, "usage: kavrin_files GAME_FOLDER EXE_NAME MOD DEMO_NAME...\n");
+    std::fprintf(stderr, "usage: kavrin_game_files GAME_FOLDER EXE_NAME MOD DEMO_NAME...\n");
     return 2;
   }
   const std::string folder = argv[1];
@@ -31,7 +31,7 @@ int main(int argc, char** argv) {
   // The launch file's directory line ends with a separator, so does ours.
   const std::string scriptPath = GameScriptPath(folder + "/", family);
   if (ReplaceFileContent(scriptPath, ToDiskText(BuildGameScript(family.kind, demos))) != WriteFault::None) {
-    std::fprintf(stderr, "kavrin_files: cannot write %s\n", scriptPath.c_str());
+    std::fprintf(stderr, "kavrin_game_files: cannot write %s\n", scriptPath.c_str());
     return 1;
   }
   const std::vector<std::string> lines = SplitDiskLines(BuildLaunchFileText("C:\\game\\" + exeName, mod));

@@ -1,4 +1,4 @@
-#include "settings/text_mode.h"
+#include "files/text_mode.h"
 
 namespace kavrin {
 

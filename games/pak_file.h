@@ -6,7 +6,7 @@
 #include <optional>
 #include <string>
 
-#include "settings/path_questions.h"
+#include "games/path_questions.h"
 
 namespace kavrin {
 

@@ -4,7 +4,7 @@
 
 namespace kavrin {
 
-// Each game family of settings/game_table.h writes one dialect.
+// Each game family of games/game_table.h writes one dialect.
 enum GameKind {
   Quake = 0,
   Quake2 = 1,

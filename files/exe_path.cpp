@@ -1,4 +1,4 @@
-#include "settings/exe_path.h"
+#include "files/exe_path.h"
 
 namespace kavrin {
 

@@ -1,8 +1,8 @@
-#include "settings/pak_file.h"
+#include "games/pak_file.h"
 
 #include <algorithm>
 
-#include "settings/little_endian.h"
+#include "files/little_endian.h"
 
 namespace kavrin {
 namespace {

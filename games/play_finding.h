@@ -1,15 +1,10 @@
-// What the game will play, worked out before OK from the engine's row of
-// the game table and the disk: the findings behind the dialog's play note,
-// and what the mends work from.
+// What the play check finds about a game and its demos, one value per
+// finding: what the dialog's note says, and what an engine's row names as
+// the outcome of a name it does not take.
 #pragma once
 
 #include <cstddef>
 #include <string>
-#include <vector>
-
-#include "settings/game_folders.h"
-#include "settings/path_questions.h"
-#include "settings/startup_script.h"
 
 namespace kavrin {
 
@@ -22,6 +17,7 @@ enum class PlayFinding {
   UnknownGame,             // `subject`: its file name; no script is written
   ScriptFolder,            // `subject`: the game's title; `path`: where the script goes
   BaseFolderMissing,       // `path`: the folder the save must enter
+  ModNameSplit,            // `subject`: the mod as typed; `path`: its first word, which the game takes
   ModFolderMissing,        // `path`: the mod folder beside the game
   NoDemos,                 // the list is empty
   DemosNotFound,           // `subject`, `count`; `path`: the folders searched
@@ -31,9 +27,11 @@ enum class PlayFinding {
   NamesCut,                // `subject`, `count`; `character`: where the first is cut
   TooManyDemos,            // `subject`: the first past `limit`; `count`: how many are past it
   NamesTooLong,            // `subject`, `count`: names over `limit` characters
-  NamesTakenForMaps,       // `subject`, `count`: names not ending in ".dm2"
-  NamesEndingTheRing,      // `subject`, `count`: names not ending in ".dm2" or ".dm2.gz"
-  NamesWithoutProtocol,    // `subject`, `count`: names not ending in ".dm_NN"
+  // `subject`, `count`; `endings`: what the engine's name rule asks
+  // (games/demo_name_rule.h), which says which of these three follows.
+  NamesTakenForMaps,       // the game loads a map of that name instead
+  NamesEndingTheRing,      // the ring ends with the first of them
+  NamesWithoutProtocol,    // the game adds an ending of its own and finds no such file
   NoModWithStartupScript,  // `subject`: the engine's own start-up script, which no mod replaces
   ModLacksStartupScript,   // `subject`: that script; `path`: the mod folder without a copy
   ModScriptStartsDemos,    // `subject`: that script; `path`: the mod's copy, which says "startdemos"
@@ -48,27 +46,7 @@ struct Finding {
   size_t count = 0;
   size_t limit = 0;
   char character = 0;
+  std::string endings = {};
 };
-
-// What stands in the way of one listed demo, named by its file name.
-struct DemoCheck {
-  bool found;      // in one of the folders where the engine looks
-  bool empty;      // found, and of 0 bytes
-  bool pastLimit;  // past the most demos the engine keeps
-  bool wrongName;  // the engine's demo command does not take such a name
-  bool tooLong;
-  char splitAt;    // the first character the engine splits it at; 0 for none
-  char cutAt;      // the first character the engine cuts it at; 0 for none
-};
-
-struct PlayCheck {
-  std::vector<Finding> findings = {};
-  std::vector<DemoCheck> demos = {};  // in list order; empty for an unknown game
-  StartupScript startup = {};         // for a family with a start-up script and demos
-};
-
-// The findings for the game and the demos (full paths, in list order),
-// asking the disk only through `disk`.
-PlayCheck CheckPlay(const ChosenGame& game, const std::vector<std::string>& demos, const PathQuestions& disk);
 
 }  // namespace kavrin

@@ -1,12 +1,14 @@
-#include "settings/game_folders.h"
+#include "games/game_folders.h"
 
-#include "settings/exe_path.h"
+#include "files/exe_path.h"
 
 namespace kavrin {
 
 ChosenGame ChooseGame(const std::string& exePath, const std::string& modDir, const std::string& appData) {
   const std::string exeName = ExeName(exePath);
-  ChosenGame game{&EngineOfExe(exeName), exeName, ExeDirectory(exePath), TrimBlanks(modDir), appData};
+  const std::string savedMod = TrimBlanks(modDir);
+  std::string mod = savedMod.substr(0, savedMod.find_first_of(" \t"));
+  ChosenGame game{&EngineOfExe(exeName), exeName, ExeDirectory(exePath), std::move(mod), savedMod, appData};
   if (LowerCase(game.mod) == game.Family().baseFolder) game.mod.clear();
   return game;
 }

@@ -7,7 +7,8 @@
 #include <span>
 #include <string>
 
-#include "settings/game_kind.h"
+#include "games/demo_name_rule.h"
+#include "games/game_kind.h"
 
 namespace kavrin {
 
@@ -33,14 +34,9 @@ struct GameFamily {
   // A start-up script of the engine's own that replaces the demo list
   // unless a mod has its own copy; "" for none.
   const char* startupScript = "";
-};
-
-// How the engine's demo command wants the file named.
-enum class DemoNameRule : unsigned char {
-  Any,       // any name; the engine adds its own extension to a bare one
-  Dm2,       // ends in ".dm2", or it is taken for a map
-  Dm2OrGz,   // ends in ".dm2" or ".dm2.gz", or it ends the ring
-  DmNumber,  // ends in ".dm_" and the protocol's digits, e.g. ".dm_68"
+  // That script's text for a loop folder: the engine's own without the
+  // line that starts its demos.
+  const char* loopScript = "";
 };
 
 // What one engine imposes on the demos it plays; engines that impose the
@@ -61,7 +57,7 @@ struct GameEngine {
   // name cut to maxNameLength just before that extension still plays; ""
   // for none.
   const char* addedExtension = "";
-  DemoNameRule nameRule = DemoNameRule::Any;
+  const DemoNameRule* nameRule = nullptr;  // null: any name
   unsigned char maxDemos = 0;       // the demo list keeps no more
   unsigned char maxNameLength = 0;  // the longest name it plays
   // Its file system searches a folder's loose files before the folder's

@@ -1,7 +1,7 @@
-#include "settings/argument_line.h"
+#include "games/argument_line.h"
 
-#include "settings/exe_path.h"
-#include "settings/game_script.h"
+#include "files/exe_path.h"
+#include "games/game_script.h"
 
 namespace kavrin {
 namespace {

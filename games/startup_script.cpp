@@ -1,7 +1,7 @@
-#include "settings/startup_script.h"
+#include "games/startup_script.h"
 
-#include "settings/exe_path.h"
-#include "settings/pak_file.h"
+#include "files/exe_path.h"
+#include "games/pak_file.h"
 
 namespace kavrin {
 namespace {

@@ -1,13 +1,13 @@
 // What the portable part of the file system edge asks of the system. One
 // body per system beside this file, chosen by CMake: file_system_win32.cpp
 // and file_system_posix.cpp; each also holds the directory functions of
-// settings/file_system.h.
+// files/file_system.h.
 #pragma once
 
 #include <cstdio>
 #include <string>
 
-#include "settings/file_system.h"
+#include "files/file_system.h"
 
 namespace kavrin::platform {
 

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "settings/game_table.h"
+#include "games/game_table.h"
 
 namespace kavrin {
 

@@ -1,18 +1,14 @@
-#include "settings/staged_files.h"
+#include "files/staged_files.h"
 
-#include "settings/file_system.h"
-#include "settings/text_mode.h"
+#include "files/file_system.h"
+#include "files/text_mode.h"
 
 namespace kavrin {
 
 StagedFiles::~StagedFiles() { Discard(); }
 
-WriteFault StagedFiles::Stage(const std::string& path, const std::string& text) {
-  return Keep(path, StageFileContent(path, ToDiskText(text)));
-}
-
-WriteFault StagedFiles::StageShared(const std::string& path, const std::string& text) {
-  return Keep(path, StageSharedFileContent(path, ToDiskText(text)));
+WriteFault StagedFiles::Stage(const std::string& path, const std::string& text, FileWriter write) {
+  return Keep(path, StageFileContent(path, ToDiskText(text), write));
 }
 
 WriteFault StagedFiles::Keep(const std::string& path, WriteFault fault) {

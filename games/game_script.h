@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "settings/game_kind.h"
+#include "games/game_kind.h"
 
 namespace kavrin {
 

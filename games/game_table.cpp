@@ -1,7 +1,7 @@
-#include "settings/game_table.h"
+#include "games/game_table.h"
 
-#include "settings/exe_path.h"
-#include "settings/game_script.h"
+#include "files/exe_path.h"
+#include "games/game_script.h"
 
 namespace kavrin {
 namespace {
@@ -11,7 +11,8 @@ constexpr GameFamily kQuakeFamily{.kind = Quake,
                                   .modSwitch = "-game ",
                                   .modBeforeExec = true,
                                   .lineEnd = true,
-                                  .startupScript = "quake.rc"};
+                                  .startupScript = "quake.rc",
+                                  .loopScript = "exec default.cfg\nexec config.cfg\nexec autoexec.cfg\nstuffcmds\n"};
 constexpr GameFamily kQuake2Family{
     .kind = Quake2, .baseFolder = "baseq2", .modSwitch = "+set game ", .demoFolder = "demos"};
 // The engine takes its mod only from "-game" as it starts, and has no
@@ -99,7 +100,7 @@ constexpr GameEngine kQuake2{.family = kQuake2Family,
                              .demoFiles = "Quake II demos (*.dm2)|*.dm2",
                              .splitChars = " ;\"$",
                              .cutChars = "+",
-                             .nameRule = DemoNameRule::Dm2,
+                             .nameRule = &kDemomapNames,
                              .maxNameLength = 63};
 // skullernet/q2pro: src/client/demo.c @02d534df finish_demo runs the
 // "nextserver" cvar at a demo's end while cl_demowait is 0, and the
@@ -114,7 +115,7 @@ constexpr GameEngine kQ2pro{.family = kQ2proFamily,
                             .title = "Quake II",
                             .demoFiles = "Quake II demos (*.dm2)|*.dm2",
                             .splitChars = " ;\"$",
-                            .nameRule = DemoNameRule::Dm2OrGz,
+                            .nameRule = &kQ2proNames,
                             .emptyDemoEndsRing = true};
 // The engine's source is not published; dreamstalker/rehlds rebuilds
 // it: rehlds/engine/client.h:54 @0399c02f MAX_DEMOS 32; host_cmd.cpp
@@ -132,20 +133,20 @@ constexpr GameEngine kQuake3{.family = kQuake3Family,
                              .title = "Quake III",
                              .demoFiles = "Quake III demos (*.dm_*)|*.dm_*",
                              .splitChars = " ;\"",
-                             .nameRule = DemoNameRule::DmNumber};
+                             .nameRule = &kProtocolNames};
 // ioquake3 also reads the player's own folder below %APPDATA%.
 constexpr GameEngine kIoQuake3{.family = kQuake3Family,
                                .title = "Quake III",
                                .userFolder = "Quake3",
                                .demoFiles = "Quake III demos (*.dm_*)|*.dm_*",
                                .splitChars = " ;\"",
-                               .nameRule = DemoNameRule::DmNumber};
+                               .nameRule = &kProtocolNames};
 // Only the game code is published, not the engine: today's values.
 constexpr GameEngine kSin{.family = kSinHeretic2Family,
                           .title = "SiN",
                           .demoFiles = "SiN demos (*.dm2)|*.dm2",
                           .splitChars = " ;\"",
-                          .nameRule = DemoNameRule::Dm2};
+                          .nameRule = &kDemomapNames};
 // Its engine's source is not published; a reconstruction of it records
 // ".hd2" demos, so Kavrin does not judge the names.
 constexpr GameEngine kHeretic2{.family = kSinHeretic2Family,

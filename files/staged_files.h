@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "settings/file_system.h"
+#include "files/file_system.h"
 
 namespace kavrin {
 
@@ -17,12 +17,10 @@ class StagedFiles {
   StagedFiles(const StagedFiles&) = delete;
   StagedFiles& operator=(const StagedFiles&) = delete;
 
-  // Writes `text` (in-memory line ends) as the next content of `path`.
-  // Says why when it cannot be written or `path` cannot be replaced.
-  WriteFault Stage(const std::string& path, const std::string& text);
-
-  // The same for the launch file in c:\ (StageSharedFileContent).
-  WriteFault StageShared(const std::string& path, const std::string& text);
+  // Writes `text` (in-memory line ends) with `write` as the next content
+  // of `path`. Says why when it cannot be written or `path` cannot be
+  // replaced.
+  WriteFault Stage(const std::string& path, const std::string& text, FileWriter write = WriteNewFile);
 
   // Removes everything staged and not yet put in place.
   void Discard();

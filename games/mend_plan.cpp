@@ -1,23 +1,30 @@
-#include "settings/mend_plan.h"
+#include "games/mend_plan.h"
 
 #include <algorithm>
 
-#include "settings/exe_path.h"
+#include "files/exe_path.h"
 
 namespace kavrin {
 namespace {
 
-// The folder a loop quake.rc goes into, while the game's own would replace
-// the list: the mod's, or a new one beside the base folder without a mod.
+// The folder a loop start-up script goes into, while the game's own would
+// replace the list: the mod's, or a new one beside the base folder without
+// a mod.
 MendPlan PlanLoopFolder(const ChosenGame& game, const PathQuestions& disk) {
   MendPlan plan;
   const std::string folder = game.Folder(game.mod.empty() ? kLoopFolder : game.mod);
-  const std::string script = JoinPath(folder, game.Family().startupScript);
-  if (!disk.Exists(script)) plan.script = script;
+  const GameFamily& family = game.Family();
+  const std::string script = JoinPath(folder, family.startupScript);
+  if (!disk.Exists(script)) {
+    plan.script = script;
+    plan.scriptText = family.loopScript;
+  }
   if (!game.mod.empty()) {
     // A mod's folder is the player's to make.
-    if (disk.CanEnter(folder)) (plan.caption = "Give ").append(game.mod).append(" a loop quake.rc");
-  } else if (disk.CanEnter(BaseDirectory(game.exeDirectory, game.Family()))) {
+    if (disk.CanEnter(folder)) {
+      (plan.caption = "Give ").append(game.mod).append(" a loop ").append(family.startupScript);
+    }
+  } else if (disk.CanEnter(BaseDirectory(game.exeDirectory, family))) {
     if (!disk.Exists(folder)) plan.folders.push_back(folder);
     plan.mod = kLoopFolder;
     (plan.caption = plan.script.empty() ? "Use" : "Make").append(" the loop folder ").append(kLoopFolder);

@@ -1,8 +1,8 @@
-#include "settings/play_check.h"
+#include "games/play_check.h"
 
 #include <algorithm>
 
-#include "settings/exe_path.h"
+#include "files/exe_path.h"
 
 namespace kavrin {
 namespace {
@@ -19,33 +19,6 @@ Finding& Add(std::vector<Finding>& findings, PlayFinding what, const std::string
 bool EndsWith(const std::string& text, const char* ending) {
   const size_t size = std::char_traits<char>::length(ending);
   return text.size() >= size && LowerCase(text.substr(text.size() - size)) == ending;
-}
-
-// ".dm_" and the protocol's number, in any case, as in "q3dm17.DM_68".
-bool HasDemoNumber(const std::string& name) {
-  const size_t dot = name.rfind('.');
-  if (dot == std::string::npos) return false;
-  const std::string extension = LowerCase(name.substr(dot + 1));
-  return extension.size() > 3 && extension.compare(0, 3, "dm_") == 0 &&
-         extension.find_first_not_of("0123456789", 3) == std::string::npos;
-}
-
-bool FollowsRule(const std::string& name, DemoNameRule rule) {
-  switch (rule) {
-    case DemoNameRule::Dm2: return EndsWith(name, ".dm2");
-    case DemoNameRule::Dm2OrGz: return EndsWith(name, ".dm2") || EndsWith(name, ".dm2.gz");
-    case DemoNameRule::DmNumber: return HasDemoNumber(name);
-    case DemoNameRule::Any: break;
-  }
-  return true;
-}
-
-PlayFinding RuleFinding(DemoNameRule rule) {
-  switch (rule) {
-    case DemoNameRule::Dm2: return PlayFinding::NamesTakenForMaps;
-    case DemoNameRule::Dm2OrGz: return PlayFinding::NamesEndingTheRing;
-    default: return PlayFinding::NamesWithoutProtocol;
-  }
 }
 
 // The first of `characters` in the name; 0 for none.
@@ -69,6 +42,10 @@ void CheckFolders(std::vector<Finding>& findings, const ChosenGame& game, const 
   if (!disk.CanEnter(BaseDirectory(game.exeDirectory, family))) {
     Add(findings, PlayFinding::BaseFolderMissing).path = base;
   }
+  // The engines split their argument line at blanks, so the mod is its
+  // first word.
+  const size_t blank = game.savedMod.find_first_of(" \t");
+  if (blank != std::string::npos) Add(findings, PlayFinding::ModNameSplit, game.savedMod).path = game.savedMod.substr(0, blank);
   if (!game.mod.empty() && !ModFolderExists(game, disk)) {
     Add(findings, PlayFinding::ModFolderMissing).path = game.Folder(game.mod);
   }
@@ -97,7 +74,7 @@ DemoCheck CheckDemo(const std::string& name, size_t index, const GameEngine& eng
   return {!played.empty(),
           !played.empty() && disk.FileSize(played) == uint64_t{0},
           engine.maxDemos != 0 && index >= engine.maxDemos,
-          !FollowsRule(name, engine.nameRule),
+          engine.nameRule != nullptr && !FollowsRule(name, *engine.nameRule),
           TooLong(name, engine),
           FirstOf(name, engine.splitChars),
           FirstOf(name, engine.cutChars)};
@@ -116,14 +93,16 @@ struct Tally {
   }
 };
 
-void Report(std::vector<Finding>& findings, const Tally& tally, PlayFinding what,
+// The finding for the names with one fault; null when none has it.
+Finding* Report(std::vector<Finding>& findings, const Tally& tally, PlayFinding what,
             const std::vector<std::string>& paths, const std::string& path = std::string(), size_t limit = 0) {
-  if (tally.count == 0) return;
+  if (tally.count == 0) return nullptr;
   Finding& finding = Add(findings, what, ExeName(paths[tally.first]));
   finding.path = path;
   finding.count = tally.count;
   finding.limit = limit;
   finding.character = tally.character;
+  return &finding;
 }
 
 void CheckDemos(PlayCheck& check, const ChosenGame& game, const std::vector<std::string>& paths,
@@ -160,7 +139,9 @@ void CheckDemos(PlayCheck& check, const ChosenGame& game, const std::vector<std:
   Report(findings, cut, PlayFinding::NamesCut, paths);
   Report(findings, pastLimit, PlayFinding::TooManyDemos, paths, std::string(), engine.maxDemos);
   Report(findings, tooLong, PlayFinding::NamesTooLong, paths, std::string(), engine.maxNameLength);
-  Report(findings, badName, RuleFinding(engine.nameRule), paths);
+  if (const DemoNameRule* rule = engine.nameRule) {
+    if (Finding* broken = Report(findings, badName, rule->broken, paths)) broken->endings = RuleEndings(*rule);
+  }
 }
 
 // The engine runs the first start-up script it finds; the game's own
