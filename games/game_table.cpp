@@ -37,6 +37,12 @@ constexpr GameFamily kSinHeretic2Family{
     .kind = SinHeretic2, .baseFolder = "base", .modSwitch = "+set game ", .demoFolder = "demos"};
 constexpr GameFamily kQ2proFamily{
     .kind = Q2pro, .baseFolder = "baseq2", .modSwitch = "+set game ", .demoFolder = "demos"};
+constexpr GameFamily kQuakeWorldFamily{.kind = QuakeWorld,
+                                       .baseFolder = "qw",
+                                       .modSwitch = "-game ",
+                                       .modBeforeExec = true,
+                                       .demoFolder = "demos",
+                                       .demosByPath = true};
 constexpr GameFamily kOtherFamily{.kind = Other, .modSwitch = "+set game "};
 
 // Each fact stands beside the source it was read in. Every engine's
@@ -153,6 +159,21 @@ constexpr GameEngine kHeretic2{.family = kSinHeretic2Family,
                                .title = "Heretic II",
                                .demoFiles = "Heretic II demos (*.hd2)|*.hd2",
                                .splitChars = " ;\""};
+constexpr GameEngine kEzQuake{.family = kQuakeWorldFamily,
+                              .title = "QuakeWorld",
+                              .demoFiles = "QuakeWorld demos (*.qwd;*.mvd;*.qwz;*.dem)|*.qwd;*.mvd;*.qwz;*.dem",
+                              .splitChars = "\"",
+                              .nameRule = &kQuakeWorldNames,
+                              .leadingDemoNames = &kQuakeWorldLeadingNames,
+                              .lineBreakChars = "+",
+                              .maxPathLength = 255,
+                              .missingDemoEndsRing = true};
+constexpr GameEngine kFte{.family = kQuakeWorldFamily,
+                          .title = "QuakeWorld",
+                          .demoFiles = "QuakeWorld demos (*.qwd;*.mvd;*.qwz;*.dem)|*.qwd;*.mvd;*.qwz;*.dem",
+                          .splitChars = "\"",
+                          .nameRule = &kQuakeWorldNames,
+                          .pathPrefix = "#"};
 constexpr GameEngine kUnknownEngine{.family = kOtherFamily};
 
 // One line per executable. The first releases' names come first; the
@@ -182,6 +203,8 @@ constexpr KnownExecutable kExecutables[] = {
     // skullernet/q2pro .ci/nightly.sh @287ef460, lines 61 and 98-99.
     {"q2pro.exe", kQ2pro},
     {"q2pro64.exe", kQ2pro},
+    {"ezquake.exe", kEzQuake},
+    {"fteqw.exe", kFte},
 };
 
 }  // namespace
