@@ -74,7 +74,9 @@ constexpr GameEngine kQuakeSpasm{.family = kQuakeFamily,
                                  .splitChars = " ;\"{}()'",
                                  .addedExtension = ".dem",
                                  .maxDemos = 8,
-                                 .maxNameLength = 15};
+                                 .maxNameLength = 15,
+                                 .emptyDemoEndsRing = true,
+                                 .maxCommandLine = 256};
 // DarkPlacesEngine/DarkPlaces qdefs.h:108-109 @0d8958d7 MAX_DEMOS 8,
 // MAX_DEMONAME 16; xonotic/darkplaces cl_demo.c @179f15c1
 // CL_Startdemos_f dp_strlcpy(..., sizeof(cls.demos[i-1])); common.c
