@@ -32,8 +32,12 @@ int ScreenSaverApp::InitInstance() {
   switch (saverSwitch.mode) {
     case SaverMode::Run: RunGame(FindSettingsPlace().LaunchFile()); return 0;
     case SaverMode::Configure: return Configure(FindSettingsPlace(/*judgeSharedFile=*/true));
-    default: return IdleExitCode(saverSwitch);
+    case SaverMode::NoSwitch:
+    case SaverMode::Preview:
+    case SaverMode::ListSwitch:
+    case SaverMode::Unrecognised: break;
   }
+  return IdleExitCode(saverSwitch);
 }
 
 int ScreenSaverApp::Configure(const SettingsPlace& place) {

@@ -1,12 +1,16 @@
 #include "games/game_folders.h"
 
+#include <algorithm>
+
 #include "files/exe_path.h"
 
 namespace kavrin {
 
 ChosenGame ChooseGame(const std::string& exePath, const std::string& modDir, const std::string& appData) {
   const std::string exeName = ExeName(exePath);
-  ChosenGame game{&EngineOfExe(exeName), exeName, ExeDirectory(exePath), TrimBlanks(modDir), appData};
+  const std::string savedMod = TrimBlanks(modDir);
+  std::string mod = savedMod.substr(0, savedMod.find_first_of(" \t"));
+  ChosenGame game{&EngineOfExe(exeName), exeName, ExeDirectory(exePath), std::move(mod), savedMod, appData};
   if (LowerCase(game.mod) == game.Family().baseFolder) game.mod.clear();
   return game;
 }
@@ -38,10 +42,24 @@ std::string DemoHome(const ChosenGame& game) {
   return game.Folder(JoinPath(game.mod.empty() ? family.baseFolder : game.mod, family.demoFolder));
 }
 
+namespace {
+
+// Whether the folder holds a file of one of the patterns, "*.qwd;*.mvd".
+bool HoldsAny(const std::string& folder, const std::string& patterns, const PathQuestions& disk) {
+  for (size_t start = 0; start < patterns.size();) {
+    const size_t end = std::min(patterns.find(';', start), patterns.size());
+    if (disk.HoldsMatch(folder, patterns.substr(start, end - start))) return true;
+    start = end + 1;
+  }
+  return false;
+}
+
+}  // namespace
+
 std::string DemoBrowseFolder(const ChosenGame& game, const PathQuestions& disk) {
   std::string existing;
   for (const std::string& folder : DemoSearchFolders(game)) {
-    if (disk.HoldsMatch(folder, DemoFilePattern(*game.engine))) return folder;
+    if (HoldsAny(folder, DemoFilePattern(*game.engine), disk)) return folder;
     if (existing.empty() && disk.Exists(folder)) existing = folder;
   }
   return existing;

@@ -15,9 +15,11 @@ struct ChosenGame {
   const GameEngine* engine;
   std::string exeName;       // as typed
   std::string exeDirectory;  // ends with a separator, or ""
-  // As the save stores it, trimmed; "" for none, and for the base folder
-  // itself, which the engine searches anyway.
+  // The mod as the engine takes it: the first word of the one saved; ""
+  // for none, and for the base folder itself, which the engine searches
+  // anyway.
   std::string mod;
+  std::string savedMod;  // as the save stores it, trimmed
   std::string appData;  // %APPDATA%; "" when unknown
 
   const GameFamily& Family() const { return engine->family; }

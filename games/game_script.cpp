@@ -1,6 +1,8 @@
 #include "games/game_script.h"
 
 #include "files/exe_path.h"
+#include "games/demo_chain.h"
+#include "games/demo_name_rule.h"
 #include "games/text_template.h"
 
 namespace kavrin {
@@ -19,14 +21,9 @@ std::string StartDemos(const Demos& demos) {
   return text;
 }
 
-// The engines take a demomap name for a demo only when it ends in ".dm2"
-// exactly; the file system does not mind the case.
-std::string DemomapName(const std::string& path) {
-  std::string name = DemoName(path);
-  const size_t size = name.size();
-  if (size >= 4 && LowerCase(name.substr(size - 4)) == ".dm2") name.replace(size - 4, 4, ".dm2");
-  return name;
-}
+// The engines take a demomap name for a demo only with its ending as the
+// rule writes it; the file system does not mind the case.
+std::string DemomapName(const std::string& path) { return WithRuleEnding(DemoName(path), kDemomapNames); }
 
 // The blanks of a ring entry: its number, its demo's name, and the number
 // of the entry after it.
@@ -60,8 +57,24 @@ std::string BuildGameScript(GameKind kind, const std::vector<std::string>& demos
     case Hl: return StartDemos(demos) + "\ndemos";
     case Quake3: return Ring(demos, kQuake3Entry, DemoName) + "vstr d0";
     case Q2pro: return Ring(demos, kDemoEntry, DemoName) + "demo0";
-    default: return Ring(demos, kDemomapEntry, DemomapName) + "\ndemo0";
+    case SinHeretic2:
+    case Other:
+    case QuakeWorld: break;
   }
+  // SinHeretic2's dialect, and that of every value no case above names:
+  // the first release wrote it for any kind it did not list.
+  return Ring(demos, kDemomapEntry, DemomapName) + "\ndemo0";
+}
+
+std::vector<ScriptFile> BuildGameScripts(const GameEngine& engine, const std::vector<std::string>& demos,
+                                         const std::string& currentScript) {
+  if (engine.family.kind == QuakeWorld) return BuildDemoChain(engine, demos, NextChainGeneration(currentScript));
+  return {{kGameScriptName, BuildGameScript(engine.family.kind, demos)}};
+}
+
+std::string RetiredScriptName(const GameEngine& engine, const std::string& currentScript, size_t index) {
+  if (engine.family.kind != QuakeWorld) return std::string();
+  return ChainScriptName(NextChainGeneration(currentScript) == 'A' ? 'B' : 'A', index);
 }
 
 }  // namespace kavrin

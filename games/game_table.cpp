@@ -11,7 +11,8 @@ constexpr GameFamily kQuakeFamily{.kind = Quake,
                                   .modSwitch = "-game ",
                                   .modBeforeExec = true,
                                   .lineEnd = true,
-                                  .startupScript = "quake.rc"};
+                                  .startupScript = "quake.rc",
+                                  .loopScript = "exec default.cfg\nexec config.cfg\nexec autoexec.cfg\nstuffcmds\n"};
 constexpr GameFamily kQuake2Family{
     .kind = Quake2, .baseFolder = "baseq2", .modSwitch = "+set game ", .demoFolder = "demos"};
 // The engine takes its mod only from "-game" as it starts, and has no
@@ -36,6 +37,12 @@ constexpr GameFamily kSinHeretic2Family{
     .kind = SinHeretic2, .baseFolder = "base", .modSwitch = "+set game ", .demoFolder = "demos"};
 constexpr GameFamily kQ2proFamily{
     .kind = Q2pro, .baseFolder = "baseq2", .modSwitch = "+set game ", .demoFolder = "demos"};
+constexpr GameFamily kQuakeWorldFamily{.kind = QuakeWorld,
+                                       .baseFolder = "qw",
+                                       .modSwitch = "-game ",
+                                       .modBeforeExec = true,
+                                       .demoFolder = "demos",
+                                       .demosByPath = true};
 constexpr GameFamily kOtherFamily{.kind = Other, .modSwitch = "+set game "};
 
 // Each fact stands beside the source it was read in. Every engine's
@@ -67,7 +74,9 @@ constexpr GameEngine kQuakeSpasm{.family = kQuakeFamily,
                                  .splitChars = " ;\"{}()'",
                                  .addedExtension = ".dem",
                                  .maxDemos = 8,
-                                 .maxNameLength = 15};
+                                 .maxNameLength = 15,
+                                 .emptyDemoEndsRing = true,
+                                 .maxCommandLine = 256};
 // DarkPlacesEngine/DarkPlaces qdefs.h:108-109 @0d8958d7 MAX_DEMOS 8,
 // MAX_DEMONAME 16; xonotic/darkplaces cl_demo.c @179f15c1
 // CL_Startdemos_f dp_strlcpy(..., sizeof(cls.demos[i-1])); common.c
@@ -99,7 +108,7 @@ constexpr GameEngine kQuake2{.family = kQuake2Family,
                              .demoFiles = "Quake II demos (*.dm2)|*.dm2",
                              .splitChars = " ;\"$",
                              .cutChars = "+",
-                             .nameRule = DemoNameRule::Dm2,
+                             .nameRule = &kDemomapNames,
                              .maxNameLength = 63};
 // skullernet/q2pro: src/client/demo.c @02d534df finish_demo runs the
 // "nextserver" cvar at a demo's end while cl_demowait is 0, and the
@@ -114,7 +123,7 @@ constexpr GameEngine kQ2pro{.family = kQ2proFamily,
                             .title = "Quake II",
                             .demoFiles = "Quake II demos (*.dm2)|*.dm2",
                             .splitChars = " ;\"$",
-                            .nameRule = DemoNameRule::Dm2OrGz,
+                            .nameRule = &kQ2proNames,
                             .emptyDemoEndsRing = true};
 // The engine's source is not published; dreamstalker/rehlds rebuilds
 // it: rehlds/engine/client.h:54 @0399c02f MAX_DEMOS 32; host_cmd.cpp
@@ -132,26 +141,41 @@ constexpr GameEngine kQuake3{.family = kQuake3Family,
                              .title = "Quake III",
                              .demoFiles = "Quake III demos (*.dm_*)|*.dm_*",
                              .splitChars = " ;\"",
-                             .nameRule = DemoNameRule::DmNumber};
+                             .nameRule = &kProtocolNames};
 // ioquake3 also reads the player's own folder below %APPDATA%.
 constexpr GameEngine kIoQuake3{.family = kQuake3Family,
                                .title = "Quake III",
                                .userFolder = "Quake3",
                                .demoFiles = "Quake III demos (*.dm_*)|*.dm_*",
                                .splitChars = " ;\"",
-                               .nameRule = DemoNameRule::DmNumber};
+                               .nameRule = &kProtocolNames};
 // Only the game code is published, not the engine: today's values.
 constexpr GameEngine kSin{.family = kSinHeretic2Family,
                           .title = "SiN",
                           .demoFiles = "SiN demos (*.dm2)|*.dm2",
                           .splitChars = " ;\"",
-                          .nameRule = DemoNameRule::Dm2};
+                          .nameRule = &kDemomapNames};
 // Its engine's source is not published; a reconstruction of it records
 // ".hd2" demos, so Kavrin does not judge the names.
 constexpr GameEngine kHeretic2{.family = kSinHeretic2Family,
                                .title = "Heretic II",
                                .demoFiles = "Heretic II demos (*.hd2)|*.hd2",
                                .splitChars = " ;\""};
+constexpr GameEngine kEzQuake{.family = kQuakeWorldFamily,
+                              .title = "QuakeWorld",
+                              .demoFiles = "QuakeWorld demos (*.qwd;*.mvd;*.qwz;*.dem)|*.qwd;*.mvd;*.qwz;*.dem",
+                              .splitChars = "\"",
+                              .nameRule = &kQuakeWorldNames,
+                              .leadingDemoNames = &kQuakeWorldLeadingNames,
+                              .lineBreakChars = "+",
+                              .maxPathLength = 255,
+                              .missingDemoEndsRing = true};
+constexpr GameEngine kFte{.family = kQuakeWorldFamily,
+                          .title = "QuakeWorld",
+                          .demoFiles = "QuakeWorld demos (*.qwd;*.mvd;*.qwz;*.dem)|*.qwd;*.mvd;*.qwz;*.dem",
+                          .splitChars = "\"",
+                          .nameRule = &kQuakeWorldNames,
+                          .pathPrefix = "#"};
 constexpr GameEngine kUnknownEngine{.family = kOtherFamily};
 
 // One line per executable. The first releases' names come first; the
@@ -181,6 +205,8 @@ constexpr KnownExecutable kExecutables[] = {
     // skullernet/q2pro .ci/nightly.sh @287ef460, lines 61 and 98-99.
     {"q2pro.exe", kQ2pro},
     {"q2pro64.exe", kQ2pro},
+    {"ezquake.exe", kEzQuake},
+    {"fteqw.exe", kFte},
 };
 
 }  // namespace

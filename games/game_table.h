@@ -7,6 +7,7 @@
 #include <span>
 #include <string>
 
+#include "games/demo_name_rule.h"
 #include "games/game_kind.h"
 
 namespace kavrin {
@@ -33,14 +34,12 @@ struct GameFamily {
   // A start-up script of the engine's own that replaces the demo list
   // unless a mod has its own copy; "" for none.
   const char* startupScript = "";
-};
-
-// How the engine's demo command wants the file named.
-enum class DemoNameRule : unsigned char {
-  Any,       // any name; the engine adds its own extension to a bare one
-  Dm2,       // ends in ".dm2", or it is taken for a map
-  Dm2OrGz,   // ends in ".dm2" or ".dm2.gz", or it ends the ring
-  DmNumber,  // ends in ".dm_" and the protocol's digits, e.g. ".dm_68"
+  // That script's text for a loop folder: the engine's own without the
+  // line that starts its demos.
+  const char* loopScript = "";
+  // The script names each demo by its full path, wherever it lies, rather
+  // than by its name in the folders the engine searches.
+  bool demosByPath = false;
 };
 
 // What one engine imposes on the demos it plays; engines that impose the
@@ -61,7 +60,7 @@ struct GameEngine {
   // name cut to maxNameLength just before that extension still plays; ""
   // for none.
   const char* addedExtension = "";
-  DemoNameRule nameRule = DemoNameRule::Any;
+  const DemoNameRule* nameRule = nullptr;  // null: any name
   unsigned char maxDemos = 0;       // the demo list keeps no more
   unsigned char maxNameLength = 0;  // the longest name it plays
   // Its file system searches a folder's loose files before the folder's
@@ -70,13 +69,29 @@ struct GameEngine {
   // An empty demo ends its ring; the others play nothing of it and go on
   // to the next.
   bool emptyDemoEndsRing = false;
+
+  // For engines whose demos are named by path (GameFamily::demosByPath):
+  // what it puts before a path of the operating system's in its demo
+  // command; the names it plays as its first argument (null: it plays
+  // none); the characters that keep a name off its argument line, where
+  // it would take part of the name for a command; the longest path it
+  // plays; whether a missing demo ends its ring.
+  const char* pathPrefix = "";
+  const DemoNameRule* leadingDemoNames = nullptr;
+  const char* lineBreakChars = "";
+  unsigned short maxPathLength = 0;
+  bool missingDemoEndsRing = false;
+  // The most characters of its command line, the program's path included,
+  // that it keeps; 0 for no limit that Kavrin's line reaches.
+  unsigned short maxCommandLine = 0;
 };
 
 // The engine of an executable name, compared after lowercasing, whole;
 // the unknown engine of the Other family for a name the table lacks.
 const GameEngine& EngineOfExe(const std::string& exeName);
 
-// The pattern of the engine's demo files, "*.dem"; "" for none.
+// The pattern of the engine's demo files, "*.dem" or "*.qwd;*.mvd"; "" for
+// none.
 const char* DemoFilePattern(const GameEngine& engine);
 
 // Whether a script is written for the family (every one but Other).

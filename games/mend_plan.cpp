@@ -3,21 +3,29 @@
 #include <algorithm>
 
 #include "files/exe_path.h"
+#include "games/demo_chain.h"
 
 namespace kavrin {
 namespace {
 
-// The folder a loop quake.rc goes into, while the game's own would replace
-// the list: the mod's, or a new one beside the base folder without a mod.
+// The folder a loop start-up script goes into, while the game's own would
+// replace the list: the mod's, or a new one beside the base folder without
+// a mod.
 MendPlan PlanLoopFolder(const ChosenGame& game, const PathQuestions& disk) {
   MendPlan plan;
   const std::string folder = game.Folder(game.mod.empty() ? kLoopFolder : game.mod);
-  const std::string script = JoinPath(folder, game.Family().startupScript);
-  if (!disk.Exists(script)) plan.script = script;
+  const GameFamily& family = game.Family();
+  const std::string script = JoinPath(folder, family.startupScript);
+  if (!disk.Exists(script)) {
+    plan.script = script;
+    plan.scriptText = family.loopScript;
+  }
   if (!game.mod.empty()) {
     // A mod's folder is the player's to make.
-    if (disk.CanEnter(folder)) (plan.caption = "Give ").append(game.mod).append(" a loop quake.rc");
-  } else if (disk.CanEnter(BaseDirectory(game.exeDirectory, game.Family()))) {
+    if (disk.CanEnter(folder)) {
+      (plan.caption = "Give ").append(game.mod).append(" a loop ").append(family.startupScript);
+    }
+  } else if (disk.CanEnter(BaseDirectory(game.exeDirectory, family))) {
     if (!disk.Exists(folder)) plan.folders.push_back(folder);
     plan.mod = kLoopFolder;
     (plan.caption = plan.script.empty() ? "Use" : "Make").append(" the loop folder ").append(kLoopFolder);
@@ -49,6 +57,8 @@ std::string CopyPlace(const std::string& demo, const ChosenGame& game, const std
     const std::string name = CopyName(ExeName(demo), *game.engine, suffix);
     if (longest != 0 && name.size() > longest) return std::string();
     const std::string to = JoinPath(home, name);
+    const size_t longestPath = game.engine->maxPathLength;
+    if (longestPath != 0 && ChainPath(*game.engine, to).size() > longestPath) return std::string();
     const bool planned =
         std::any_of(taken.begin(), taken.end(), [&](const std::string& t) { return LowerCase(t) == LowerCase(to); });
     if (!planned && (!disk.Exists(to) || disk.SameBytes(demo, to))) return to;

@@ -13,20 +13,19 @@
 
 namespace kavrin {
 
-// The quake.rc of a loop folder: Quake's own without its "startdemos" line.
-constexpr const char* kLoopScript = "exec default.cfg\nexec config.cfg\nexec autoexec.cfg\nstuffcmds\n";
 // The loop folder made beside the base folder when no mod is named.
 constexpr const char* kLoopFolder = "kavrin";
 
 struct MendPlan {
   std::string caption;               // what the button says; "" for nothing to mend
   std::vector<std::string> folders;  // to make, in order
-  std::string script;                // a quake.rc to write; "" for none
+  std::string script;                // where a loop start-up script goes; "" for none
   std::string mod;                   // what the mod field then says; "" to leave it
   // For each list entry, where its file is copied to replace it, under a
   // name the engine takes; "" to leave it. A file there already holds the
   // same bytes. The listed file is never changed.
   std::vector<std::string> copies;
+  std::string scriptText = {};  // what the loop start-up script says: the family's loopScript
 };
 
 // The first of the mends, in this order: the loop folder Quake needs

@@ -9,46 +9,10 @@
 
 #include "games/game_folders.h"
 #include "games/path_questions.h"
+#include "games/play_finding.h"
 #include "games/startup_script.h"
 
 namespace kavrin {
-
-// What the check found, in the order the note gives it, the most
-// important first. Beside each, what the Finding's fields hold for it; a
-// field not named is left empty. Where demos share a fault, `subject` is
-// the first of them and `count` how many.
-enum class PlayFinding {
-  NoGame,                  // no executable named
-  UnknownGame,             // `subject`: its file name; no script is written
-  ScriptFolder,            // `subject`: the game's title; `path`: where the script goes
-  BaseFolderMissing,       // `path`: the folder the save must enter
-  ModFolderMissing,        // `path`: the mod folder beside the game
-  NoDemos,                 // the list is empty
-  DemosNotFound,           // `subject`, `count`; `path`: the folders searched
-  DemosEmpty,              // `subject`, `count`: demos of 0 bytes, which the engine steps over
-  EmptyDemosEndTheRing,    // `subject`, `count`: demos of 0 bytes, at which the engine's ring ends
-  NamesSplit,              // `subject`, `count`; `character`: where the first is split
-  NamesCut,                // `subject`, `count`; `character`: where the first is cut
-  TooManyDemos,            // `subject`: the first past `limit`; `count`: how many are past it
-  NamesTooLong,            // `subject`, `count`: names over `limit` characters
-  NamesTakenForMaps,       // `subject`, `count`: names not ending in ".dm2"
-  NamesEndingTheRing,      // `subject`, `count`: names not ending in ".dm2" or ".dm2.gz"
-  NamesWithoutProtocol,    // `subject`, `count`: names not ending in ".dm_NN"
-  NoModWithStartupScript,  // `subject`: the engine's own start-up script, which no mod replaces
-  ModLacksStartupScript,   // `subject`: that script; `path`: the mod folder without a copy
-  ModScriptStartsDemos,    // `subject`: that script; `path`: the mod's copy, which says "startdemos"
-  AllWell,                 // nothing stands in the way; `subject`: the game's title; `count`: the demos
-  kCount                   // not a finding: how many there are
-};
-
-struct Finding {
-  PlayFinding what = PlayFinding::NoGame;
-  std::string subject = {};
-  std::string path = {};
-  size_t count = 0;
-  size_t limit = 0;
-  char character = 0;
-};
 
 // What stands in the way of one listed demo, named by its file name.
 struct DemoCheck {

@@ -17,7 +17,7 @@ struct Sentences {
 
 // The blanks of a sentence: the finding's fields, and its count less one
 // ("and 2 more").
-constexpr std::string_view kBlanks[] = {"subject", "path", "char", "count", "others", "limit"};
+constexpr std::string_view kBlanks[] = {"subject", "path", "char", "count", "others", "limit", "endings"};
 
 constexpr Sentences SentencesOf(PlayFinding what) {
   using F = PlayFinding;
@@ -29,16 +29,28 @@ constexpr Sentences SentencesOf(PlayFinding what) {
     case F::ScriptFolder: return {"{subject}: the script goes to {path}."};
     case F::BaseFolderMissing:
       return {"{path} is missing or cannot be opened: OK would report \"Game Directory Incorrect\"."};
+    case F::ModNameSplit:
+      return {"The mod name \"{subject}\" holds a blank: the game takes only \"{path}\" as its mod, so the demos "
+              "in the folder {subject} will not play."};
     case F::ModFolderMissing: return {"The mod folder {path} does not exist."};
+    case F::CommandLineTooLong:
+      return {"The game keeps the first {limit} characters of its command line, and this one has {count} with the "
+              "game's path: the script never runs. A game folder with a shorter path mends that."};
     case F::NoDemos: return {"No demos are chosen yet: browse for them."};
     case F::DemosNotFound:
       return {"{subject} will not play: it is not in {path}, where the game looks.",
               "{count} demos will not play: {subject} and {others} more are not in {path}, where the game looks."};
+    case F::DemosMissing:
+      return {"{subject} does not exist: it plays nothing.",
+              "{subject} and {others} more do not exist: they play nothing."};
+    case F::MissingDemosEndTheRing:
+      return {"{subject} does not exist: the loop ends there.",
+              "{subject} and {others} more do not exist: the loop ends at the first of them."};
     case F::DemosEmpty:
       return {"{subject} is empty: it plays nothing.", "{subject} and {others} more are empty: they play nothing."};
     case F::EmptyDemosEndTheRing:
-      return {"{subject} is empty: it plays nothing and ends the ring.",
-              "{subject} and {others} more are empty: they play nothing, and the first of them ends the ring."};
+      return {"{subject} is empty: it plays nothing and ends the loop.",
+              "{subject} and {others} more are empty: they play nothing, and the first of them ends the loop."};
     case F::NamesSplit:
       return {"{subject} holds \"{char}\": the game splits the name there and never plays it.",
               "{subject} holds \"{char}\", and {others} more hold characters the game splits names at: none of "
@@ -54,15 +66,19 @@ constexpr Sentences SentencesOf(PlayFinding what) {
       return {"{subject} is longer than {limit} characters, the most the game takes: it will not play.",
               "{subject} and {others} more are longer than {limit} characters, the most the game takes: they will "
               "not play."};
+    case F::PathsTooLong:
+      return {"The path of {subject} is longer than {limit} characters, the most the game takes: it will not play.",
+              "The paths of {subject} and {others} more are longer than {limit} characters, the most the game "
+              "takes: they will not play."};
     case F::NamesTakenForMaps:
-      return {"{subject} does not end in .dm2: the game takes it for a map.",
-              "{subject} and {others} more do not end in .dm2: the game takes them for maps."};
+      return {"{subject} does not end in {endings}: the game takes it for a map.",
+              "{subject} and {others} more do not end in {endings}: the game takes them for maps."};
     case F::NamesEndingTheRing:
-      return {"{subject} does not end in .dm2 or .dm2.gz: the loop ends with it.",
-              "{subject} and {others} more do not end in .dm2 or .dm2.gz: the loop ends with the first of them."};
+      return {"{subject} does not end in {endings}: the loop ends with it.",
+              "{subject} and {others} more do not end in {endings}: the loop ends with the first of them."};
     case F::NamesWithoutProtocol:
-      return {"{subject} does not end in .dm_ and digits: the game will not find it.",
-              "{subject} and {others} more do not end in .dm_ and digits: the game will not find them."};
+      return {"{subject} does not end in {endings}: the game will not find it.",
+              "{subject} and {others} more do not end in {endings}: the game will not find them."};
     case F::NoModWithStartupScript:
       return {"Only the first demo plays: the game's own {subject} replaces the list. A mod with a {subject} of its "
               "own mends that; README, \"Quake's own quake.rc\", shows how."};
@@ -103,7 +119,7 @@ std::string Say(const Finding& finding) {
   // In the order of kBlanks.
   const std::string values[] = {Cut(finding.subject), Cut(finding.path), std::string(1, finding.character),
                                 std::to_string(finding.count), std::to_string(finding.count - 1),
-                                std::to_string(finding.limit)};
+                                std::to_string(finding.limit), finding.endings};
   return FillTemplate(sentence, kBlanks, values);
 }
 

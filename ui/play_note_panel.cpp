@@ -103,7 +103,7 @@ std::string PlayNotePanel::CarryOut(const std::vector<std::string>& demos, MendC
     if (fault != WriteFault::None) return WriteFailure(folder, fault);
   }
   if (!plan_.script.empty()) {
-    const WriteFault fault = ReplaceFileContent(plan_.script, ToDiskText(kLoopScript));
+    const WriteFault fault = ReplaceFileContent(plan_.script, ToDiskText(plan_.scriptText));
     if (fault != WriteFault::None) return WriteFailure(plan_.script, fault);
   }
   changes.mod = plan_.mod;

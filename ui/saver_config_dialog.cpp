@@ -83,9 +83,8 @@ void SaverConfigDialog::DoDataExchange(DataExchange& exchange) {
   exchange.Int(IDC_DEMO_COUNT, m_demoCount);
   exchange.Text(IDC_MOD_DIR, m_modDir);
   // The list is copied out in both directions, never filled from m_demos.
-  for (int i = 0; i < m_demoList.Count() && i < static_cast<int>(kMaxDemos); ++i) {
-    m_demos[i] = m_demoList.ItemText(i);
-  }
+  const std::vector<std::string> listed = ListedDemos();
+  std::copy(listed.begin(), listed.end(), m_demos);
 }
 
 BOOL SaverConfigDialog::OnInitDialog() {
@@ -245,12 +244,16 @@ void SaverConfigDialog::Tell(const std::string& text, UINT icon) {
   MessageBoxA(hwnd(), text.c_str(), "Kavrin", MB_OK | icon);
 }
 
-HeldChoices SaverConfigDialog::Held() const {
-  HeldChoices held{ItemText(IDC_EXE_PATH), ItemText(IDC_MOD_DIR), {}};
+std::vector<std::string> SaverConfigDialog::ListedDemos() const {
+  std::vector<std::string> demos;
   for (int i = 0; i < m_demoList.Count() && i < static_cast<int>(kMaxDemos); ++i) {
-    held.demos.push_back(m_demoList.ItemText(i));
+    demos.push_back(m_demoList.ItemText(i));
   }
-  return held;
+  return demos;
+}
+
+HeldChoices SaverConfigDialog::Held() const {
+  return {ItemText(IDC_EXE_PATH), ItemText(IDC_MOD_DIR), ListedDemos()};
 }
 
 void SaverConfigDialog::Mended(const MendChanges& changes) {

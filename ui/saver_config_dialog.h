@@ -61,6 +61,8 @@ class SaverConfigDialog : public Dialog, private PlayNoteHost {
   void OnBrowseExe();
   void OnAbout();
   void AppendDemos(const std::vector<std::string>& paths);
+  // The texts of the list's entries, in order, at most kMaxDemos of them.
+  std::vector<std::string> ListedDemos() const;
   void Tell(const std::string& text, UINT icon);
   HeldChoices Held() const override;
   void Mended(const MendChanges& changes) override;

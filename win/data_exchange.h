@@ -14,7 +14,6 @@ class DataExchange {
  public:
   DataExchange(HWND dialog, bool saving) : dialog_(dialog), saving_(saving) {}
 
-  bool saving() const { return saving_; }
   // False once a control held text that does not fit its member.
   bool ok() const { return ok_; }
 

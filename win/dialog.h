@@ -59,7 +59,6 @@ class Dialog {
 
   HWND Item(int id) const { return GetDlgItem(hwnd_, id); }
   std::string ItemText(int id) const { return GetItemText(hwnd_, id); }
-  HWND parent() const { return parent_; }
 
  private:
   static INT_PTR CALLBACK DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);

@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cctype>
+#include <set>
+
 namespace kavrin {
 namespace {
 
@@ -64,28 +67,44 @@ TEST(ExePath, LowerCaseTouchesOnlyAsciiLetters) {
   EXPECT_EQ(LowerCase("\xC9T\xC9.EXE"), "\xC9t\xC9.exe");
 }
 
-TEST(GameKind, ClassifiesTheNameWholeInAnyCase) {
+TEST(GameKind, TheFirstReleasesNamesKeepTheirKinds) {
   const struct {
     const char* name;
     GameKind kind;
   } rows[] = {
-      {"winquake", Quake},      {"glquake.exe", Quake},       {"quake2.exe", Quake2},
-      {"hl.exe", Hl},           {"quake3.exe", Quake3},       {"sin.exe", SinHeretic2},
-      {"heretic2.exe", SinHeretic2},
-      {"winquake.exe", Quake},  {"quake2", Other},            {"xquake2.exe", Other},
-      {"quake2.exe ", Other},   {"", Other},                  {"QUAKE2.EXE", Quake2},
-      // Today's source ports, as their releases name them.
-      {"QuakeSpasm.exe", Quake},   {"vkQuake.exe", Quake},      {"ironwail.exe", Quake},   {"darkplaces.exe", Quake},
-      {"darkplaces-sdl.exe", Quake},
-      {"yquake2.exe", Quake2},     {"kmquake2.exe", Quake2},
-      {"ioquake3.exe", Quake3},    {"ioquake3.x86.exe", Quake3}, {"ioquake3.x86_64.exe", Quake3},
-      {"quake3e.exe", Quake3},     {"quake3e.x64.exe", Quake3},
-      {"q2pro.exe", Q2pro},        {"Q2PRO64.EXE", Q2pro},
-      // Left out on purpose, and near misses.
-      {"q2pro", Other},            {"xash3d.exe", Other},     {"quake_x64_steam.exe", Other},
-      {"ioquake3.x86_64", Other},  {"quakespasm", Other},
+      {"winquake", Quake}, {"glquake.exe", Quake},      {"quake2.exe", Quake2},          {"hl.exe", Hl},
+      {"quake3.exe", Quake3}, {"sin.exe", SinHeretic2}, {"heretic2.exe", SinHeretic2},
   };
   for (const auto& row : rows) EXPECT_EQ(EngineOfExe(row.name).family.kind, row.kind) << row.name;
+}
+
+bool IsListed(const std::string& name) {
+  for (const KnownExecutable& known : KnownExecutables()) {
+    if (name == known.name) return true;
+  }
+  return false;
+}
+
+// Properties of the whole table rather than each row again: every name is
+// stored as it is looked up, found in any case, and only whole.
+TEST(GameKind, EveryKnownNameIsFoundWholeInAnyCase) {
+  std::set<std::string> seen;
+  for (const KnownExecutable& known : KnownExecutables()) {
+    const std::string name = known.name;
+    EXPECT_EQ(LowerCase(name), name) << "stored in lower case";
+    EXPECT_TRUE(seen.insert(name).second) << name << " is listed twice";
+    std::string upper = name;
+    for (char& c : upper) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    EXPECT_EQ(&EngineOfExe(upper), &known.engine) << upper;
+    EXPECT_NE(known.engine.family.kind, Other) << name;
+    const size_t dot = name.rfind('.');
+    for (const std::string& nearMiss : {name + " ", " " + name, "x" + name, name.substr(0, dot), name + ".exe"}) {
+      if (!IsListed(nearMiss)) {
+        EXPECT_EQ(EngineOfExe(nearMiss).family.kind, Other) << nearMiss;
+      }
+    }
+  }
+  EXPECT_EQ(EngineOfExe("").family.kind, Other);
 }
 
 }  // namespace

@@ -9,12 +9,12 @@ namespace kavrin {
 
 bool operator==(const Finding& a, const Finding& b) {
   return a.what == b.what && a.subject == b.subject && a.path == b.path && a.count == b.count &&
-         a.limit == b.limit && a.character == b.character;
+         a.limit == b.limit && a.character == b.character && a.endings == b.endings;
 }
 
 void PrintTo(const Finding& f, std::ostream* out) {
   *out << "{" << static_cast<int>(f.what) << ", " << f.subject << ", " << f.path << ", " << f.count << ", "
-       << f.limit << ", '" << f.character << "'}";
+       << f.limit << ", '" << f.character << "', " << f.endings << "}";
 }
 
 namespace {
@@ -125,15 +125,15 @@ TEST(PlayCheck, OneRowPerRule) {
       {"Quake III names without a protocol",
        {"C:\\q3\\quake3.exe", "", Demos({"five.dm3", "six.dm_", "seven.dm_68"}), ""},
        FakeDisk({"C:\\q3\\baseq3\\demos\\five.dm3", "C:\\q3\\baseq3\\demos\\six.dm_", "C:\\q3\\baseq3\\demos\\seven.dm_68"}),
-       {kQ3Folder, {F::NamesWithoutProtocol, "five.dm3", "", 2}}},
+       {kQ3Folder, {F::NamesWithoutProtocol, "five.dm3", "", 2, 0, 0, ".dm_ and digits"}}},
       {"Quake II names taken for maps",
        {"C:\\q2\\yquake2.exe", "", Demos({"four.dem", "A B.DM2"}), ""},
        FakeDisk({"C:\\q2\\baseq2\\demos\\four.dem", "C:\\q2\\baseq2\\demos\\A B.DM2"}),
-       {kQ2Folder, {F::NamesSplit, "A B.DM2", "", 1, 0, ' '}, {F::NamesTakenForMaps, "four.dem", "", 1}}},
+       {kQ2Folder, {F::NamesSplit, "A B.DM2", "", 1, 0, ' '}, {F::NamesTakenForMaps, "four.dem", "", 1, 0, 0, ".dm2"}}},
       {"Q2PRO plays gzipped demos, and an MVD ends its ring",
        {"C:\\q2\\q2pro.exe", "", Demos({"a.dm2.gz", "b.mvd2"}), ""},
        FakeDisk({"C:\\q2\\baseq2\\demos\\a.dm2.gz", "C:\\q2\\baseq2\\demos\\b.mvd2"}),
-       {kQ2Folder, {F::NamesEndingTheRing, "b.mvd2", "", 1}}},
+       {kQ2Folder, {F::NamesEndingTheRing, "b.mvd2", "", 1, 0, 0, ".dm2 or .dm2.gz"}}},
       {"an empty demo plays nothing; the copy the game finds first is the one that counts",
        {"C:\\q2\\yquake2.exe", "ctf", Demos({"a.dm2", "b.dm2", "c.dm2"}), ""},
        FakeDisk({"C:\\q2\\baseq2\\demos\\a.dm2", "C:\\q2\\ctf\\demos\\c.dm2"})
@@ -166,6 +166,24 @@ TEST(PlayCheck, OneRowPerRule) {
        QuakeWithLoopFolder({"a.dem"}).File("C:\\q\\kavrin\\quake.rc", kIdRc),
        {kQuakeFolder, {F::ModScriptStartsDemos, "quake.rc", "C:\\q\\kavrin\\quake.rc"}}},
       {"no demos", {"C:\\q\\glquake.exe", "", {}, ""}, FakeDisk({"C:\\q\\id1"}), {kQuakeFolder, {F::NoDemos}}},
+      {"QuakeWorld names each demo by its path: missing ends the loop, a quote, a path too long",
+       {"C:\\ez\\ezquake.exe", "", {"C:\\d\\a.qwd", "C:\\gone\\b.mvd", "C:\\d\\\"c\".qwd",
+                                      "C:\\" + std::string(250, 'p') + "\\e.qwd", "C:\\d\\f.txt"}, ""},
+       FakeDisk({"C:\\ez\\qw", "C:\\d\\a.qwd", "C:\\d\\\"c\".qwd", "C:\\d\\f.txt",
+                 "C:\\" + std::string(250, 'p') + "\\e.qwd"}),
+       {{F::ScriptFolder, "QuakeWorld", "C:\\ez\\qw"}, {F::MissingDemosEndTheRing, "b.mvd", "", 1},
+        {F::NamesSplit, "\"c\".qwd", "", 1, 0, '"'}, {F::PathsTooLong, "e.qwd", "", 1, 255},
+        {F::NamesEndingTheRing, "f.txt", "", 1, 0, 0, ".qwd, .mvd, .dem, .qwz, .gz or .zip"}}},
+      {"QuakeSpasm's command line keeps 256 characters, the game's path in them",
+       {"C:\\" + std::string(220, 'q') + "\\quakespasm.exe", "kavrin", Demos({"a.dem"}), ""},
+       FakeDisk().File("C:\\" + std::string(220, 'q') + "\\id1\\a.dem", "a")
+                 .File("C:\\" + std::string(220, 'q') + "\\kavrin\\quake.rc", kOwnRc),
+       {{F::ScriptFolder, "Quake", "C:\\" + std::string(220, 'q') + "\\id1"},
+        {F::CommandLineTooLong, "", "", 273, 256}}},
+      {"a mod with a blank: the game takes its first word, and never says all is well",
+       {"C:\\q2\\yquake2.exe", " my mod ", Demos({"a.dm2"}), ""},
+       FakeDisk({"C:\\q2\\baseq2\\demos\\a.dm2", "C:\\q2\\my mod\\demos\\a.dm2"}),
+       {kQ2Folder, {F::ModNameSplit, "my mod", "my"}, {F::ModFolderMissing, "", "C:\\q2\\my"}}},
       {"a bare executable name: the folders at the root of the drive, where the save writes",
        {"quake2.exe", "ctf", Demos({"a.dm2", "b.dm2"}), ""},
        FakeDisk({"\\baseq2\\demos\\a.dm2", "baseq2\\demos\\b.dm2", "ctf"}),
@@ -230,8 +248,14 @@ TEST(PlayNote, ChoosesTheSentenceAndFillsItIn) {
       {{F::NamesSplit, "demo(1).dem", "", 1, 0, '('},
        "demo(1).dem holds \"(\": the game splits the name there and never plays it."},
       {{F::TooManyDemos, "9.dem", "", 2, 8}, "The game plays at most 8 demos: 9.dem and the 1 after it never play."},
-      {{F::EmptyDemosEndTheRing, "a.dm2", "", 1}, "a.dm2 is empty: it plays nothing and ends the ring."},
+      {{F::EmptyDemosEndTheRing, "a.dm2", "", 1}, "a.dm2 is empty: it plays nothing and ends the loop."},
       {{F::AllWell, "Quake III", "", 1}, "1 demo will play in a loop in Quake III."},
+      {{F::NamesEndingTheRing, "b.mvd2", "", 1, 0, 0, ".dm2 or .dm2.gz"},
+       "b.mvd2 does not end in .dm2 or .dm2.gz: the loop ends with it."},
+      {{F::MissingDemosEndTheRing, "b.mvd", "", 2}, "b.mvd and 1 more do not exist: the loop ends at the first of them."},
+      {{F::ModNameSplit, "my mod", "my"},
+       "The mod name \"my mod\" holds a blank: the game takes only \"my\" as its mod, so the demos in the folder "
+       "my mod will not play."},
       {{F::ModFolderMissing, "", "C:\\q\\" + std::string(1000000, 'm')},
        "The mod folder C:\\q\\" + std::string(195, 'm') + "... does not exist."},
   };
