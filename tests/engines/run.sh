@@ -349,41 +349,12 @@ windows_words() {
   return 0
 }
 
-# ezquake_save GAME MOD DEMO...: writes into GAME/qw what Kavrin's save
-# writes for ezquake.exe and prints the argument line: a script per demo
-# that points f_demoend at the next one's and plays its demo by full path,
-# and Scrnsave.cfg, run from the line, that readies the triggers and points
-# f_demoend at the second script. The first demo goes on the line unless a
-# "+" or a quote in its name or another ending keeps it off; then
-# Scrnsave.cfg starts it.
-ezquake_save() {
-  local game=$1 mod=$2 n i first
-  shift 2
-  n=$#
-  local demos=("$@") setup=('tp_triggers 1' 'cl_restrictions 0' 'cfg_save_onquit 0')
-  mkdir -p "$game/qw"
-  for ((i = 0; i < n; i++)); do
-    printf 'alias f_demoend "exec Scrnsave%d.cfg"\r\nplaydemo "%s"' $(((i + 1) % n)) "${demos[i]}" \
-      >"$game/qw/Scrnsave$i.cfg"
-  done
-  first=${demos[0]}
-  setup+=("alias f_demoend \"exec Scrnsave$((1 % n)).cfg\"")
-  if [[ $first == *[+\"]* ]] || ! [[ ${first,,} =~ \.(qwd|mvd|dem|qwz)$ ]]; then
-    setup+=('exec Scrnsave0.cfg')
-    first=""
-  fi
-  local text="" setup_line
-  for setup_line in "${setup[@]}"; do text+=${text:+$'\r\n'}$setup_line; done
-  printf '%s' "$text" >"$game/qw/Scrnsave.cfg"
-  printf '%s%s+exec Scrnsave.cfg\n' "${first:+\"$first\" }" "${mod:+-game $mod }"
-}
-
 # ezquake_case LABEL MOD WANT FILE=WHAT...: a QuakeWorld folder with the
-# hand-made id1 ezQuake starts with and the demos in "my demos" beside qw,
-# named by full path as Kavrin names them; WHAT is a demo's letter or
-# "missing". ezQuake runs in the game folder with the argument line first,
-# as its own argv[1] must be the demo it plays at start; its console log
-# lands in qw/qconsole.log. The caller judges the log.
+# hand-made id1 ezQuake starts with, the demos in "my demos" beside qw and
+# Kavrin's scripts in qw, naming the demos by full path; WHAT is a demo's
+# letter or "missing". ezQuake runs in the game folder with the argument
+# line first, as its own argv[1] must be the demo it plays at start; its
+# console log lands in qw/qconsole.log. The caller judges the log.
 ezquake_case() {
   local label=$1 mod=$2 want=$3 name game dir entry file what paths=() line words limit=30
   shift 3
@@ -395,7 +366,14 @@ ezquake_case() {
     paths+=("$dir/$file")
     [ "$what" = missing ] || python3 "$quakeworld_files" "${file##*.}" "$dir/$file" "$what"
   done
-  line=$(ezquake_save "$game" "$mod" "${paths[@]}")
+  # first_save=FILE=WHAT: a save of that one demo comes first and leaves
+  # its chain in qw, which the second must not reach.
+  if [ -n "${first_save:-}" ]; then
+    file=${first_save%%=*}
+    python3 "$quakeworld_files" "${file##*.}" "$dir/$file" "${first_save#*=}"
+    "$kavrin_game_files" "$game" ezquake.exe "$mod" "$dir/$file" >/dev/null
+  fi
+  line=$("$kavrin_game_files" "$game" ezquake.exe "$mod" "${paths[@]}")
   windows_words "$line"
   [ -z "$want" ] && limit=20
   engine_log=$game/qw/qconsole.log \
@@ -428,6 +406,8 @@ ezquake_cases() {
   judge ezquake/mod-kavmod ABCA "" ""
   ezquake_case first-by-script "" ABCABC "a+kavrin_ran.qwd=A" b.qwd=B c.mvd=C
   judge_names ezquake/first-by-script ABCABC
+  first_save=a.qwd=A ezquake_case second-save "" BCBC b.qwd=B c.qwd=C
+  judge ezquake/second-save BCBC "" ""
   ezquake_case missing-demo "" "" a.qwd=A m.qwd=missing b.qwd=B
   judge_fact ezquake/missing-demo A "Couldn't open .*/m\.qwd" EXPECTED-LIMIT \
     "demo starts A, then the missing m.qwd ends the ring: f_demoend runs only when a demo that opened stops"
