@@ -4,6 +4,8 @@
   quakeworld_files.py base ID1           what ezQuake stops without: black pictures
   quakeworld_files.py qwd PATH LETTER    a .qwd demo that prints KAVRIN_DEMO_<LETTER>
   quakeworld_files.py mvd PATH LETTER    the same as an .mvd demo
+  quakeworld_files.py args LINE          LINE's words as ezQuake's Windows build
+                                         splits its command line, each ended by a NUL
 
 Each demo prints its letter, then the server data, then ends as a recorded
 demo ends. Without a map the client never becomes active, so ezQuake reads
@@ -108,9 +110,35 @@ def mvd(letter):
     return b"".join(struct.pack("<BBi", 0, DEM_ALL, len(m)) + m for m in messages(letter, True))
 
 
+def windows_args(line):
+    # As sys_win.c's ParseCommandLine: bytes up to 32 and above 126 part
+    # words; a word that starts with a quote runs to the next quote, which
+    # is dropped, and a backslash escapes nothing; at most 49 words.
+    words, i, data = [], 0, line
+    while i < len(data) and len(words) < 49:
+        while i < len(data) and (data[i] <= 32 or data[i] > 126):
+            i += 1
+        if i == len(data):
+            break
+        if data[i] == ord('"'):
+            end = data.find(b'"', i + 1)
+            end = len(data) if end < 0 else end
+            words.append(data[i + 1:end])
+        else:
+            end = i
+            while end < len(data) and 32 < data[end] <= 126:
+                end += 1
+            words.append(data[i:end])
+        i = end + 1
+    return words
+
+
 def main(argv):
     if len(argv) == 3 and argv[1] == "base":
         base(argv[2])
+        return
+    if len(argv) == 3 and argv[1] == "args":
+        sys.stdout.buffer.write(b"".join(word + b"\0" for word in windows_args(os.fsencode(argv[2]))))
         return
     if len(argv) == 4 and argv[1] in ("qwd", "mvd") and len(argv[3]) == 1:
         data = qwd(argv[3]) if argv[1] == "qwd" else mvd(argv[3])

@@ -327,28 +327,6 @@ quakespasm_cases() {
     "the shareware game runs no + command of the argument line (its stuffcmds reads the cmdline cvar, which only the registered check sets), so Kavrin's script never runs"
 }
 
-# windows_words LINE: sets words to LINE split as ezQuake's Windows build
-# splits its own command line (sys_win.c), which run mode hands it as
-# written: double quotes group blanks into a word and are dropped, and a
-# backslash before a quote is no escape.
-windows_words() {
-  local line=$1 i c word="" quoted=0 started=0
-  words=()
-  for ((i = 0; i < ${#line}; i++)); do
-    c=${line:i:1}
-    if [ "$c" = '"' ]; then
-      quoted=$((1 - quoted)) started=1
-    elif [ "$c" = " " ] && [ "$quoted" -eq 0 ]; then
-      [ "$started" -eq 1 ] && words+=("$word")
-      word="" started=0
-    else
-      word+=$c started=1
-    fi
-  done
-  [ "$started" -eq 1 ] && words+=("$word")
-  return 0
-}
-
 # ezquake_case LABEL MOD WANT FILE=WHAT...: a QuakeWorld folder with the
 # hand-made id1 ezQuake starts with, the demos in "my demos" beside qw and
 # Kavrin's scripts in qw, naming the demos by full path; WHAT is a demo's
@@ -374,7 +352,9 @@ ezquake_case() {
     "$kavrin_game_files" "$game" ezquake.exe "$mod" "$dir/$file" >/dev/null
   fi
   line=$("$kavrin_game_files" "$game" ezquake.exe "$mod" "${paths[@]}")
-  windows_words "$line"
+  # Run mode hands ezquake.exe this line as it is, and the Windows build
+  # splits it itself; the Linux build takes words, split here the same way.
+  mapfile -d '' words < <(python3 "$quakeworld_files" args "$line")
   [ -z "$want" ] && limit=20
   engine_log=$game/qw/qconsole.log \
     run_engine "$name" "$game" "$limit" 5 "$want" \
