@@ -68,6 +68,16 @@ constexpr GameEngine kIdQuake{.family = kQuakeFamily,
 // common.c @0059b930 as QuakeSpasm's.
 // andrei-drexler/ironwail: Quake/client.h:93-94 @3bcc2dcc; host_cmd.c
 // @0c69c8f8 and COM_ParseEx in common.c @096c3d95 as QuakeSpasm's.
+// The "+" commands of the command line run from a copy of "argv[0]
+// argv[1] ...", joined by single blanks, of at most 255 characters
+// (CMDLINE_LENGTH 256): QuakeSpasm common.c @71d7d02e lines 56, 1326-1361
+// COM_InitArgv, cmd.c @2f85cc13 lines 214-242 Cmd_StuffCmds_f; vkQuake
+// common.c @0059b930 line 59, cmd.c @009c9590 lines 239-266; Ironwail
+// common.c @096c3d95 line 62, cmd.c @c959cb85 lines 247-275. A demo of 0
+// bytes is "invalid" and sets demonum to -1, which ends the loop:
+// QuakeSpasm cl_demo.c @92594e23 lines 434-439, vkQuake cl_demo.c
+// @01651447 lines 704-709, skullernet/ironwail cl_demo.c @946293e lines
+// 788-793.
 constexpr GameEngine kQuakeSpasm{.family = kQuakeFamily,
                                  .title = "Quake",
                                  .demoFiles = "Quake demos (*.dem)|*.dem",
@@ -76,7 +86,7 @@ constexpr GameEngine kQuakeSpasm{.family = kQuakeFamily,
                                  .maxDemos = 8,
                                  .maxNameLength = 15,
                                  .emptyDemoEndsRing = true,
-                                 .maxCommandLine = 256};
+                                 .maxCommandLine = 255};
 // DarkPlacesEngine/DarkPlaces qdefs.h:108-109 @0d8958d7 MAX_DEMOS 8,
 // MAX_DEMONAME 16; xonotic/darkplaces cl_demo.c @179f15c1
 // CL_Startdemos_f dp_strlcpy(..., sizeof(cls.demos[i-1])); common.c

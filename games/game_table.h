@@ -81,8 +81,9 @@ struct GameEngine {
   const char* lineBreakChars = "";
   unsigned short maxPathLength = 0;
   bool missingDemoEndsRing = false;
-  // The most characters of its command line, the program's path included,
-  // that it keeps; 0 for no limit that Kavrin's line reaches.
+  // The most characters of its command line that it keeps, counted as the
+  // program's path, a blank and the arguments joined by single blanks; 0
+  // for no limit that Kavrin's line reaches.
   unsigned short maxCommandLine = 0;
 };
 

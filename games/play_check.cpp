@@ -163,14 +163,14 @@ void CheckDemos(PlayCheck& check, const ChosenGame& game, const std::vector<std:
   }
 }
 
-// The command line as the engine sees it: the game's path in quotes, then
-// the argument line, which names the first demo for some engines.
+// The command line as the engine keeps it: the game's full path, as the
+// shell names it, a blank and the argument line.
 void CheckCommandLine(std::vector<Finding>& findings, const ChosenGame& game, const std::vector<std::string>& demos) {
   const size_t kept = game.engine->maxCommandLine;
   if (kept == 0) return;
   std::string line = BuildArgumentLine(game.Family(), game.savedMod, LeadingDemo(*game.engine, demos));
   if (!line.empty() && line.back() == '\n') line.pop_back();
-  const size_t length = game.exeDirectory.size() + game.exeName.size() + 3 + line.size();
+  const size_t length = game.exeDirectory.size() + game.exeName.size() + 1 + TrimBlanks(line).size();
   if (length <= kept) return;
   Finding& finding = Add(findings, PlayFinding::CommandLineTooLong);
   finding.count = length;
