@@ -178,14 +178,19 @@ constexpr GameEngine kEzQuake{.family = kQuakeWorldFamily,
                               .nameRule = &kQuakeWorldNames,
                               .leadingDemoNames = &kQuakeWorldLeadingNames,
                               .lineBreakChars = "+",
-                              .maxPathLength = 255,
-                              .missingDemoEndsRing = true};
+                              .scriptStartCommand = "menu_main",
+                              .maxPathLength = 259,
+                              .missingDemoEndsRing = true,
+                              .decoderEnding = ".qwz",
+                              .decoder = "Qizmo"};
 constexpr GameEngine kFte{.family = kQuakeWorldFamily,
                           .title = "QuakeWorld",
                           .demoFiles = "QuakeWorld demos (*.qwd;*.mvd;*.qwz;*.dem)|*.qwd;*.mvd;*.qwz;*.dem",
                           .splitChars = "\"",
                           .nameRule = &kQuakeWorldNames,
-                          .pathPrefix = "#"};
+                          .emptyDemoEndsRing = true,
+                          .pathPrefix = "#",
+                          .maxPathLength = 255};
 constexpr GameEngine kUnknownEngine{.family = kOtherFamily};
 
 // One line per executable. The first releases' names come first; the
