@@ -171,6 +171,20 @@ constexpr GameEngine kHeretic2{.family = kSinHeretic2Family,
                                .title = "Heretic II",
                                .demoFiles = "Heretic II demos (*.hd2)|*.hd2",
                                .splitChars = " ;\""};
+// QW-Group/ezquake-source: src/host.c @10a377e1 Host_Init queues the
+// line's "+" commands, then plays argv[1] when COM_CheckArgsForPlayableFiles
+// (src/common.c) finds a demo there (CL_IsDemoExtension in src/cl_demo.c
+// @c8dfee51: mvd, qwd, dem, qwz), so "-game" stands after it; otherwise
+// Startup_Place queues "togglemenu", which a menu opened by "menu_main"
+// makes close (src/menu.c M_ToggleMenu_f). A "+" anywhere on the line,
+// in quotes too, starts a command (seen). cl_demo.c CL_Play_f looks a
+// path up in the game's folders, then as the system's, plays ".qwz" only
+// through Qizmo, and on a file it cannot open returns without a trigger;
+// CL_StopPlayback runs f_demoend, which src/tp_triggers.c @30c10818
+// TP_ExecTrigger skips while tp_triggers is 0 or, for a demo,
+// cl_restrictions is set. A demo that ends between two messages waits
+// for more (seen), so an empty one holds the ring. Its Windows build
+// opens no path of more than 259 characters (MAX_PATH).
 constexpr GameEngine kEzQuake{.family = kQuakeWorldFamily,
                               .title = "QuakeWorld",
                               .demoFiles = "QuakeWorld demos (*.qwd;*.mvd;*.qwz;*.dem)|*.qwd;*.mvd;*.qwz;*.dem",
@@ -183,6 +197,10 @@ constexpr GameEngine kEzQuake{.family = kQuakeWorldFamily,
                               .missingDemoEndsRing = true,
                               .decoderEnding = ".qwz",
                               .decoder = "Qizmo"};
+// fte-team/fteqw engine/client/cl_demo.c @eefc9504: CL_PlayDemo_f takes
+// a path of the system's only after "#"; CL_PlayDemo keeps 255
+// characters of it and, when it cannot open it, runs f_demoend all the
+// same; CL_PlayDemoFile stops at an empty file without it.
 constexpr GameEngine kFte{.family = kQuakeWorldFamily,
                           .title = "QuakeWorld",
                           .demoFiles = "QuakeWorld demos (*.qwd;*.mvd;*.qwz;*.dem)|*.qwd;*.mvd;*.qwz;*.dem",
