@@ -1,5 +1,4 @@
-// Numbers stored least significant byte first, as in pak files and
-// Windows security descriptors.
+// Numbers stored least significant byte first, as in pak files.
 #pragma once
 
 #include <cstddef>

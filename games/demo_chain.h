@@ -22,16 +22,16 @@ std::string ChainPath(const GameEngine& engine, const std::string& demoPath);
 // Whether the path can stand inside one pair of quotes.
 bool Quotable(const std::string& demoPath);
 
-// The first demo as the argument line names it, quoted, for an engine
-// that plays its first argument; "" where none can stand there: the
-// engine plays no first argument, the list is empty, or the engine would
-// read part of the name as a command or not play it from there.
+// The demo the argument line starts the chain with, quoted, for an engine
+// that plays its first argument: the first of the list that can stand
+// there; "" where none can: the engine plays no first argument, or would
+// read part of each path as a command or not play it from there.
 std::string LeadingDemo(const GameEngine& engine, const std::vector<std::string>& demos);
 
 // The chain's scripts for the demos that can be quoted, in list order, in
 // `generation` ('A' or 'B'), and Scrnsave.cfg last: it sets what the loop
-// needs, points f_demoend at the second demo's script, and starts the
-// first demo itself when the argument line does not.
+// needs and points f_demoend at the script after the leading demo's, or,
+// with no leading demo, starts the chain's first demo itself.
 std::vector<ScriptFile> BuildDemoChain(const GameEngine& engine, const std::vector<std::string>& demos,
                                        char generation);
 

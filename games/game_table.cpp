@@ -68,6 +68,16 @@ constexpr GameEngine kIdQuake{.family = kQuakeFamily,
 // common.c @0059b930 as QuakeSpasm's.
 // andrei-drexler/ironwail: Quake/client.h:93-94 @3bcc2dcc; host_cmd.c
 // @0c69c8f8 and COM_ParseEx in common.c @096c3d95 as QuakeSpasm's.
+// The "+" commands of the command line run from a copy of "argv[0]
+// argv[1] ...", joined by single blanks, of at most 255 characters
+// (CMDLINE_LENGTH 256): QuakeSpasm common.c @71d7d02e lines 56, 1326-1361
+// COM_InitArgv, cmd.c @2f85cc13 lines 214-242 Cmd_StuffCmds_f; vkQuake
+// common.c @0059b930 line 59, cmd.c @009c9590 lines 239-266; Ironwail
+// common.c @096c3d95 line 62, cmd.c @c959cb85 lines 247-275. A demo of 0
+// bytes is "invalid" and sets demonum to -1, which ends the loop:
+// QuakeSpasm cl_demo.c @92594e23 lines 434-439, vkQuake cl_demo.c
+// @01651447 lines 704-709, skullernet/ironwail cl_demo.c @946293e lines
+// 788-793.
 constexpr GameEngine kQuakeSpasm{.family = kQuakeFamily,
                                  .title = "Quake",
                                  .demoFiles = "Quake demos (*.dem)|*.dem",
@@ -76,7 +86,7 @@ constexpr GameEngine kQuakeSpasm{.family = kQuakeFamily,
                                  .maxDemos = 8,
                                  .maxNameLength = 15,
                                  .emptyDemoEndsRing = true,
-                                 .maxCommandLine = 256};
+                                 .maxCommandLine = 255};
 // DarkPlacesEngine/DarkPlaces qdefs.h:108-109 @0d8958d7 MAX_DEMOS 8,
 // MAX_DEMONAME 16; xonotic/darkplaces cl_demo.c @179f15c1
 // CL_Startdemos_f dp_strlcpy(..., sizeof(cls.demos[i-1])); common.c
@@ -161,6 +171,20 @@ constexpr GameEngine kHeretic2{.family = kSinHeretic2Family,
                                .title = "Heretic II",
                                .demoFiles = "Heretic II demos (*.hd2)|*.hd2",
                                .splitChars = " ;\""};
+// QW-Group/ezquake-source: src/host.c @10a377e1 Host_Init queues the
+// line's "+" commands, then plays argv[1] when COM_CheckArgsForPlayableFiles
+// (src/common.c) finds a demo there (CL_IsDemoExtension in src/cl_demo.c
+// @c8dfee51: mvd, qwd, dem, qwz), so "-game" stands after it; otherwise
+// Startup_Place queues "togglemenu", which a menu opened by "menu_main"
+// makes close (src/menu.c M_ToggleMenu_f). A "+" anywhere on the line,
+// in quotes too, starts a command (seen). cl_demo.c CL_Play_f looks a
+// path up in the game's folders, then as the system's, plays ".qwz" only
+// through Qizmo, and on a file it cannot open returns without a trigger;
+// CL_StopPlayback runs f_demoend, which src/tp_triggers.c @30c10818
+// TP_ExecTrigger skips while tp_triggers is 0 or, for a demo,
+// cl_restrictions is set. A demo that ends between two messages waits
+// for more (seen), so an empty one holds the ring. Its Windows build
+// opens no path of more than 259 characters (MAX_PATH).
 constexpr GameEngine kEzQuake{.family = kQuakeWorldFamily,
                               .title = "QuakeWorld",
                               .demoFiles = "QuakeWorld demos (*.qwd;*.mvd;*.qwz;*.dem)|*.qwd;*.mvd;*.qwz;*.dem",
@@ -168,14 +192,23 @@ constexpr GameEngine kEzQuake{.family = kQuakeWorldFamily,
                               .nameRule = &kQuakeWorldNames,
                               .leadingDemoNames = &kQuakeWorldLeadingNames,
                               .lineBreakChars = "+",
-                              .maxPathLength = 255,
-                              .missingDemoEndsRing = true};
+                              .scriptStartCommand = "menu_main",
+                              .maxPathLength = 259,
+                              .missingDemoEndsRing = true,
+                              .decoderEnding = ".qwz",
+                              .decoder = "Qizmo"};
+// fte-team/fteqw engine/client/cl_demo.c @eefc9504: CL_PlayDemo_f takes
+// a path of the system's only after "#"; CL_PlayDemo keeps 255
+// characters of it and, when it cannot open it, runs f_demoend all the
+// same; CL_PlayDemoFile stops at an empty file without it.
 constexpr GameEngine kFte{.family = kQuakeWorldFamily,
                           .title = "QuakeWorld",
                           .demoFiles = "QuakeWorld demos (*.qwd;*.mvd;*.qwz;*.dem)|*.qwd;*.mvd;*.qwz;*.dem",
                           .splitChars = "\"",
                           .nameRule = &kQuakeWorldNames,
-                          .pathPrefix = "#"};
+                          .emptyDemoEndsRing = true,
+                          .pathPrefix = "#",
+                          .maxPathLength = 255};
 constexpr GameEngine kUnknownEngine{.family = kOtherFamily};
 
 // One line per executable. The first releases' names come first; the

@@ -73,16 +73,25 @@ struct GameEngine {
   // For engines whose demos are named by path (GameFamily::demosByPath):
   // what it puts before a path of the operating system's in its demo
   // command; the names it plays as its first argument (null: it plays
-  // none); the characters that keep a name off its argument line, where
-  // it would take part of the name for a command; the longest path it
+  // none); the characters that keep a path off its argument line, where
+  // it would take part of the path for a command; the longest path it
   // plays; whether a missing demo ends its ring.
   const char* pathPrefix = "";
   const DemoNameRule* leadingDemoNames = nullptr;
   const char* lineBreakChars = "";
+  // What Scrnsave.cfg ends with when it must start the chain itself,
+  // against what the engine does at its start when its line names no
+  // demo; "" for nothing.
+  const char* scriptStartCommand = "";
   unsigned short maxPathLength = 0;
   bool missingDemoEndsRing = false;
-  // The most characters of its command line, the program's path included,
-  // that it keeps; 0 for no limit that Kavrin's line reaches.
+  // Demos whose names end so play only with another maker's decoder
+  // installed, and that decoder; "" for none.
+  const char* decoderEnding = "";
+  const char* decoder = "";
+  // The most characters of its command line that it keeps, counted as the
+  // program's path, a blank and the arguments joined by single blanks; 0
+  // for no limit that Kavrin's line reaches.
   unsigned short maxCommandLine = 0;
 };
 

@@ -87,6 +87,7 @@ DemoCheck CheckDemo(const std::string& path, size_t index, const GameEngine& eng
           engine.maxDemos != 0 && index >= engine.maxDemos,
           engine.nameRule != nullptr && !FollowsRule(named, *engine.nameRule),
           TooLong(named, engine),
+          *engine.decoderEnding != '\0' && EndsWith(named, engine.decoderEnding),
           FirstOf(named, engine.splitChars),
           FirstOf(named, engine.cutChars)};
 }
@@ -132,7 +133,7 @@ void CheckDemos(PlayCheck& check, const ChosenGame& game, const std::vector<std:
     if (disk.Exists(folder)) existing.push_back(folder);
     labels.append(labels.empty() ? "" : " or ").append(FolderLabel(game, folder));
   }
-  Tally notFound, empty, split, cut, pastLimit, tooLong, badName;
+  Tally notFound, empty, split, cut, pastLimit, tooLong, decoder, badName;
   check.demos = std::vector<DemoCheck>(paths.size());
   for (size_t i = 0; i < paths.size(); ++i) {
     const DemoCheck demo = check.demos[i] = CheckDemo(paths[i], i, engine, existing, disk);
@@ -142,6 +143,7 @@ void CheckDemos(PlayCheck& check, const ChosenGame& game, const std::vector<std:
     cut.Add(demo.cutAt != 0, i, demo.cutAt);
     pastLimit.Add(demo.pastLimit, i);
     tooLong.Add(demo.tooLong, i);
+    decoder.Add(demo.needsDecoder, i);
     badName.Add(demo.wrongName, i);
   }
   if (byPath) {
@@ -158,19 +160,22 @@ void CheckDemos(PlayCheck& check, const ChosenGame& game, const std::vector<std:
   Report(findings, pastLimit, PlayFinding::TooManyDemos, paths, std::string(), engine.maxDemos);
   Report(findings, tooLong, byPath ? PlayFinding::PathsTooLong : PlayFinding::NamesTooLong, paths, std::string(),
          byPath ? engine.maxPathLength : engine.maxNameLength);
+  if (Finding* packed = Report(findings, decoder, PlayFinding::DemosNeedDecoder, paths, engine.decoder)) {
+    packed->endings = engine.decoderEnding;
+  }
   if (const DemoNameRule* rule = engine.nameRule) {
     if (Finding* broken = Report(findings, badName, rule->broken, paths)) broken->endings = RuleEndings(*rule);
   }
 }
 
-// The command line as the engine sees it: the game's path in quotes, then
-// the argument line, which names the first demo for some engines.
+// The command line as the engine keeps it: the game's full path, as the
+// shell names it, a blank and the argument line.
 void CheckCommandLine(std::vector<Finding>& findings, const ChosenGame& game, const std::vector<std::string>& demos) {
   const size_t kept = game.engine->maxCommandLine;
   if (kept == 0) return;
   std::string line = BuildArgumentLine(game.Family(), game.savedMod, LeadingDemo(*game.engine, demos));
   if (!line.empty() && line.back() == '\n') line.pop_back();
-  const size_t length = game.exeDirectory.size() + game.exeName.size() + 3 + line.size();
+  const size_t length = game.exeDirectory.size() + game.exeName.size() + 1 + TrimBlanks(line).size();
   if (length <= kept) return;
   Finding& finding = Add(findings, PlayFinding::CommandLineTooLong);
   finding.count = length;

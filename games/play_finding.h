@@ -31,6 +31,7 @@ enum class PlayFinding {
   TooManyDemos,            // `subject`: the first past `limit`; `count`: how many are past it
   NamesTooLong,            // `subject`, `count`: names over `limit` characters
   PathsTooLong,            // `subject`, `count`: demos whose paths are over `limit` characters
+  DemosNeedDecoder,        // `subject`, `count`; `endings`: theirs; `path`: the decoder they need installed
   // `subject`, `count`; `endings`: what the engine's name rule asks
   // (games/demo_name_rule.h), which says which of these three follows.
   NamesTakenForMaps,       // the game loads a map of that name instead

@@ -8,11 +8,12 @@ The player part runs from the top of README.md to the line
 and "<!-- /not in README.txt -->" are left out. The text is meant for
 Notepad: ASCII, CR LF line ends, lines of at most 76 characters, headings
 underlined, Markdown's marks taken away. A link to a heading becomes the
-heading's name in quotes, "in README.md" added where it lies past the
-player part. Lines between "<!-- README.txt only" and "-->", hidden on the
-project's page, go into README.txt alone. What it cannot render (a table, a link to no heading, a
-character outside ASCII) stops it with a message, so a release is never
-built with a README.txt that reads wrong.
+heading's name in quotes. README.txt ships without README.md and is read
+without a browser, so a link may only lead to a heading of the player part.
+Lines between "<!-- README.txt only" and "-->", hidden on the project's
+page, go into README.txt alone. What it cannot render (a table, a link
+elsewhere, a character outside ASCII) stops it with a message, so a
+release is never built with a README.txt that reads wrong.
 """
 import re
 import sys
@@ -54,7 +55,7 @@ def headings(lines):
 KEEP_TOGETHER = "\x01"
 
 
-def inline(text, player, everywhere):
+def inline(text, player):
     """Text without Markdown's marks. Code spans keep their text whole; a
     lone character in one is put in single quotes, so that `;` reads as ';'."""
     spans = []
@@ -68,17 +69,11 @@ def inline(text, player, everywhere):
 
     def link(match):
         label, target = match.group(1), match.group(2)
-        if target.startswith("#"):
-            heading = everywhere.get(target[1:])
-            if heading is None:
-                raise Unrenderable("a link to no heading: " + target)
-            name = '"%s"' % heading
-            if target[1:] not in player:
-                name += " in README.md"
-            return name if label == heading else "%s (%s)" % (label, name)
-        if re.match(r"https?://", target):
-            return "%s (%s)" % (label, target)
-        return label
+        heading = player.get(target[1:]) if target.startswith("#") else None
+        if heading is None:
+            raise Unrenderable("a link to what README.txt does not hold: " + target)
+        name = '"%s"' % heading
+        return name if label == heading else "%s (%s)" % (label, name)
 
     text = re.sub(r"`([^`]*)`", code, text)
     text = re.sub(r"!\[([^\]]*)\]\(([^)]*)\)", "", text)
@@ -98,7 +93,7 @@ def wrap(text, first, rest):
     return [line.replace(KEEP_TOGETHER, " ") for line in lines]
 
 
-def render(lines, player, everywhere):
+def render(lines, player):
     out = []
     block = []  # (indent of the item's text, marker, words) or paragraph
 
@@ -110,7 +105,7 @@ def render(lines, player, everywhere):
         if not block:
             return
         kind, indent, marker, words = block[0], block[1], block[2], " ".join(block[3])
-        text = inline(words, player, everywhere)
+        text = inline(words, player)
         if kind == "item":
             out.extend(wrap(text, " " * indent + marker, " " * (indent + len(marker))))
         else:
@@ -154,7 +149,7 @@ def render(lines, player, everywhere):
                 blank()
                 if heading.group(1) != "#":
                     out.append("")
-                title = inline(heading.group(2), player, everywhere)
+                title = inline(heading.group(2), player)
                 out.extend([title, UNDERLINES[len(heading.group(1))] * len(title), ""])
                 continue
             item = re.match(r"^( *)([-*]|\d+\.) +(.*)$", line)
@@ -189,7 +184,6 @@ def main():
         lines = source.read().splitlines()
     if END not in lines:
         sys.exit("readme-txt.py: README.md has no line " + END)
-    everywhere = headings(lines)
     part = lines[: lines.index(END)]
     kept, skipping, only = [], False, False
     for line in part:
@@ -208,7 +202,7 @@ def main():
         sys.exit("readme-txt.py: README.md does not start with its title")
     kept[0] = "%s %s" % (kept[0], sys.argv[2])
     try:
-        text = render(kept, player, everywhere) + ["", "", FOOTER]
+        text = render(kept, player) + ["", "", FOOTER]
     except Unrenderable as problem:
         sys.exit("readme-txt.py: " + str(problem))
     for number, line in enumerate(text, 1):

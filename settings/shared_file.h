@@ -23,9 +23,10 @@ struct SharedFileRead {
 SharedFileRead ReadSharedFile(const std::string& path);
 
 // Creates `path` anew (removing a file left there) with the security of
-// SharedFileSecurity wherever the volume keeps ACLs, owned by
-// Administrators when this account may make it so, and writes the bytes
-// flushed to the disk. On failure leaves nothing behind and says why.
+// SharedFileSecurity (settings/file_security.h) wherever the volume keeps
+// ACLs, owned by Administrators when this account may make it so, and
+// writes the bytes flushed to the disk. On failure leaves nothing behind
+// and says why.
 WriteFault CreateSharedFile(const std::string& path, const std::string& bytes);
 
 }  // namespace kavrin

@@ -4,17 +4,12 @@
 
 #include <cstdio>
 
-#include "settings/file_trust.h"
+#include "settings/file_security.h"
 #include "win/process_account.h"
 #include "win/system_function.h"
 
 namespace kavrin {
 namespace {
-
-using ObjectSecurityFunction = BOOL WINAPI(HANDLE, SECURITY_INFORMATION, PSECURITY_DESCRIPTOR, DWORD, LPDWORD);
-
-// Inheritance as 2000 brought it, which a protected DACL keeps out.
-bool InheritsFromFolders() { return LOBYTE(LOWORD(GetVersion())) >= 5; }
 
 // Whether the volume of a path with a drive letter keeps ACLs (NTFS, not
 // FAT); other paths are judged as if it did.
@@ -26,25 +21,17 @@ bool VolumeKeepsAcls(const std::string& path) {
   return (flags & FILE_PERSISTENT_ACLS) != 0;
 }
 
-// Room for a file's security as Windows gives it; more is taken as unknown.
-struct alignas(8) SecurityBuffer {
-  unsigned char bytes[16384];
-};
-
-// The owner, the DACL and, from Vista on, the mandatory label of the open
-// file; nullopt when Windows does not say.
+// The owner and DACL of the open file; nullopt when Windows does not say.
 std::optional<FileSecurity> ReadSecurity(HANDLE file) {
-  auto* objectSecurity = SystemFunction<ObjectSecurityFunction>("advapi32.dll", "GetKernelObjectSecurity");
+  auto* objectSecurity = SystemFunction<decltype(GetKernelObjectSecurity)>("advapi32.dll", "GetKernelObjectSecurity");
   if (objectSecurity == nullptr) return std::nullopt;
   const SECURITY_INFORMATION ownerAndDacl = OWNER_SECURITY_INFORMATION | DACL_SECURITY_INFORMATION;
-  SecurityBuffer buffer;
+  // Asked for its size first, then read into exactly that.
   DWORD size = 0;
-  // Windows before Vista refuses the label's flag.
-  if (objectSecurity(file, ownerAndDacl | LABEL_SECURITY_INFORMATION, buffer.bytes, sizeof buffer.bytes, &size) ||
-      objectSecurity(file, ownerAndDacl, buffer.bytes, sizeof buffer.bytes, &size)) {
-    return ReadSecurityDescriptor(std::string(reinterpret_cast<const char*>(buffer.bytes), sizeof buffer.bytes));
-  }
-  return std::nullopt;
+  objectSecurity(file, ownerAndDacl, nullptr, 0, &size);
+  std::string descriptor(size, '\0');
+  if (size == 0 || !objectSecurity(file, ownerAndDacl, descriptor.data(), size, &size)) return std::nullopt;
+  return ReadFileSecurity(descriptor.data(), ProcessAccountSid());
 }
 
 std::optional<std::string> ReadRest(HANDLE file) {
@@ -65,7 +52,7 @@ SharedFileRead ReadOne(const std::string& path) {
   // A volume without ACLs passes every file (TrustsSharedFile); it is asked
   // only about a file its security would refuse, for under Wine the answer
   // takes milliseconds.
-  const bool trusted = TrustsSharedFile(true, ReadSecurity(file), ProcessAccountSid()) || !VolumeKeepsAcls(path);
+  const bool trusted = TrustsSharedFile(true, ReadSecurity(file)) || !VolumeKeepsAcls(path);
   std::optional<std::string> bytes = ReadRest(file);
   CloseHandle(file);
   SharedFileRead read;
@@ -93,8 +80,9 @@ WriteFault CreateSharedFile(const std::string& path, const std::string& bytes) {
   std::string security;
   SECURITY_ATTRIBUTES attributes = {sizeof attributes, nullptr, FALSE};
   if (!IsWindows9x() && VolumeKeepsAcls(path)) {
-    security = SharedFileSecurity(ProcessAccountSid(), AnyProcessGroup(MayOwnAsAdministrators), InheritsFromFolders());
-    attributes.lpSecurityDescriptor = &security[0];
+    security = SharedFileSecurity(ProcessAccountSid(), AnyProcessGroup(MayOwnAsAdministrators));
+    if (security.empty()) return WriteFault::Other;
+    attributes.lpSecurityDescriptor = security.data();
   }
   // Created with its security, so no other account ever holds a handle
   // that may write it; a file that exists would keep its own.

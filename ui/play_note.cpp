@@ -70,6 +70,11 @@ constexpr Sentences SentencesOf(PlayFinding what) {
       return {"The path of {subject} is longer than {limit} characters, the most the game takes: it will not play.",
               "The paths of {subject} and {others} more are longer than {limit} characters, the most the game "
               "takes: they will not play."};
+    case F::DemosNeedDecoder:
+      return {"{subject} is packed ({endings}): the game plays it only where {path}, which unpacks it, is "
+              "installed.",
+              "{subject} and {others} more are packed ({endings}): the game plays them only where {path}, which "
+              "unpacks them, is installed."};
     case F::NamesTakenForMaps:
       return {"{subject} does not end in {endings}: the game takes it for a map.",
               "{subject} and {others} more do not end in {endings}: the game takes them for maps."};

@@ -3,8 +3,10 @@
 # after the version record, checksums that verify, the zip's three files
 # with CR LF text for Windows users; README.txt is what scripts/readme-txt.py
 # makes of README.md now, plain ASCII, and holds every README section the
-# program's texts name, as README.md does; every picture README.md shows is
-# in docs/. Then, under Wine, in a 32-bit prefix
+# program's texts name, as README.md does; it names no section, document or
+# web page that the release lacks, says where Kavrin was tried and where not,
+# and names the lock's setting as each Windows does; every picture README.md
+# shows is in docs/. Then, under Wine, in a 32-bit prefix
 # and again in a 64-bit one (SysWOW64, Program Files (x86)), a silent
 # install puts Kavrin.scr into the system folder and README.txt beside the
 # uninstaller, registers the uninstaller with that version and size and
@@ -87,6 +89,55 @@ while IFS= read -r section; do
   check "README.txt has the section \"$section\"" \
     bash -c 'tr -d "\r" <"$1" | grep -A1 -xF -- "$2" | tail -n 1 | grep -qxE "[-~=]{${#2}}"' _ "$readme_txt" "$section"
 done <<<"$sections"
+
+# README.txt is all a player has: the zip and the setup ship it without
+# README.md. A section it names in quotes is one of its own headings; a
+# document it names is a file of the release.
+readme_flat=$(tr -d '\r' <"$readme_txt" | tr '\n' ' ' | tr -s ' ')
+readme_headings() {
+  tr -d '\r' <"$readme_txt" | awk '{ line[NR] = $0 } END {
+    for (i = 1; i < NR; i++) if (line[i + 1] ~ /^[-=~]+$/ && length(line[i + 1]) == length(line[i])) print line[i] }'
+}
+# Prints each section of README.md that README.txt names but does not hold
+# (the title, "Kavrin", is also what the screen saver list shows).
+sections_elsewhere() {
+  local own heading
+  own=$(readme_headings)
+  awk '/^```/ { fenced = !fenced } !fenced && sub(/^##+ +/, "")' README.md | while IFS= read -r heading; do
+    grep -qxF -- "$heading" <<<"$own" || [[ $readme_flat != *"\"$heading\""* ]] || echo "$heading"
+  done
+}
+# Prints each document README.txt names that is not a file of the release.
+documents_elsewhere() {
+  local release name
+  release=$( (cd "$unpacked" && ls) && (cd dist && ls))
+  grep -oE '[A-Za-z0-9_.-]+\.(md|txt|html?|pdf|rtf|docx?|chm)\b' <<<"$readme_flat" | sort -u |
+    while IFS= read -r name; do grep -qxF -- "$name" <<<"$release" || echo "$name"; done
+}
+elsewhere=$(sections_elsewhere)
+check "README.txt names no section it lacks${elsewhere:+ (names $(tr '\n' ';' <<<"$elsewhere"))}" test -z "$elsewhere"
+elsewhere=$(documents_elsewhere)
+check "README.txt names no document the release lacks${elsewhere:+ (names $(tr '\n' ' ' <<<"$elsewhere"))}" test -z "$elsewhere"
+check "README.txt names no web page" bash -c '! grep -qiE "https?://|www\." "$1"' _ "$readme_txt"
+
+# The text of README.txt's section $1, its lines joined by blanks.
+readme_section() {
+  tr -d '\r' <"$readme_txt" | awk -v want="$1" '{ line[NR] = $0 } END {
+    for (i = 1; i <= NR; i++) {
+      if (i < NR && line[i + 1] ~ /^[-=~]+$/ && length(line[i + 1]) == length(line[i])) { inside = line[i] == want; i++; continue }
+      if (inside) printf "%s ", line[i]
+    } }' | tr -s ' '
+}
+tried=$(readme_section "What was tried")
+for said in "tried under Wine as Windows" "never ran on real Windows" "Only read in their source code:" \
+  "Not checked at all: Half-Life, SiN and Heretic II"; do
+  check "README.txt's \"What was tried\" says \"$said\"" contains "$tried" "$said"
+done
+lock=$(readme_section "Locking the PC")
+for named in 'Vista to 11: "On resume, display logon screen"' 'XP: "On resume, password protect"' \
+  '"On resume, display Welcome screen"' '98, ME, NT 4.0 and 2000: "Password protected"'; do
+  check "README.txt's \"Locking the PC\" names $named" contains "$lock" "$named"
+done
 
 # Every picture README.md shows is a file in docs/.
 pictures=$(grep -oE '!\[[^]]*\]\([^) ]+' README.md | sed -E 's/.*\(//')
