@@ -384,8 +384,10 @@ ezquake_cases() {
   judge ezquake/mvd ABCABC "" ""
   ezquake_case mod-kavmod kavmod ABCA a.qwd=A b.qwd=B c.qwd=C
   judge ezquake/mod-kavmod ABCA "" ""
-  ezquake_case first-by-script "" ABCABC "a+kavrin_ran.qwd=A" b.qwd=B c.mvd=C
-  judge_names ezquake/first-by-script ABCABC
+  ezquake_case plus-first "" BCABCA "a+kavrin_ran.qwd=A" b.qwd=B c.mvd=C
+  judge_names ezquake/plus-first BCABCA
+  ezquake_case plus-all kavmod ABAB "a+kavrin_ran.qwd=A" "b+kavrin_ran.qwd=B"
+  judge_names ezquake/plus-all ABAB
   first_save=a.qwd=A ezquake_case second-save "" BCBC b.qwd=B c.qwd=C
   judge ezquake/second-save BCBC "" ""
   ezquake_case missing-demo "" "" a.qwd=A m.qwd=missing b.qwd=B
