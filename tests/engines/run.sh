@@ -261,10 +261,10 @@ darkplaces_names_case() {
 }
 
 # quakespasm_case LABEL MOD WANT FILE=WHAT...: a Quake folder as quake_case
-# makes it, registered by a gfx/pop.lmp unless QS_SHAREWARE is set; FILE is
-# a demo's path below the game folder (id1/a.dem, or in MOD's folder), WHAT
-# its letter, "empty" for a 0-byte file or "missing" for none. The caller
-# judges the log.
+# makes it, registered by a gfx/pop.lmp unless qs_shareware is set and
+# named after qs_folder where that is set; FILE is a demo's path below the
+# game folder (id1/a.dem, or in MOD's folder), WHAT its letter, "empty" for
+# a 0-byte file or "missing" for none. The caller judges the log.
 quakespasm_case() {
   local label=$1 mod=$2 want=$3 name game entry file what names=() line words wrapper limit=30
   shift 3
