@@ -7,9 +7,6 @@
 namespace kavrin {
 namespace {
 
-// What the chain needs of the client: triggers such as f_demoend run, and
-// the aliases of the chain are not saved into the player's config.cfg.
-constexpr char kChainSettings[] = "tp_triggers 1\ncl_restrictions 0\ncfg_save_onquit 0\n";
 constexpr char kChainStem[] = "Scrnsave";
 
 std::string Quoted(const std::string& text) { return "\"" + text + "\""; }
@@ -68,7 +65,7 @@ std::vector<ScriptFile> BuildDemoChain(const GameEngine& engine, const std::vect
     const std::string next = ChainScriptName(generation, (i + 1) % paths.size());
     files.push_back({ChainScriptName(generation, i), PointDemoEndAt(next) + "\nplaydemo " + Quoted(paths[i])});
   }
-  std::string opening = kChainSettings;
+  std::string opening = engine.chainSettings;
   if (const std::optional<size_t> leader = Leader(engine, paths)) {
     // The argument line plays the leader; its end plays the next.
     opening += PointDemoEndAt(ChainScriptName(generation, (*leader + 1) % paths.size()));

@@ -190,6 +190,7 @@ constexpr GameEngine kEzQuake{.family = kQuakeWorldFamily,
                               .demoFiles = "QuakeWorld demos (*.qwd;*.mvd;*.qwz;*.dem)|*.qwd;*.mvd;*.qwz;*.dem",
                               .splitChars = "\"",
                               .nameRule = &kQuakeWorldNames,
+                              .chainSettings = "tp_triggers 1\ncl_restrictions 0\ncfg_save_onquit 0\n",
                               .leadingDemoNames = &kQuakeWorldLeadingNames,
                               .lineBreakChars = "+",
                               .scriptStartCommand = "menu_main",
@@ -201,6 +202,13 @@ constexpr GameEngine kEzQuake{.family = kQuakeWorldFamily,
 // a path of the system's only after "#"; CL_PlayDemo keeps 255
 // characters of it and, when it cannot open it, runs f_demoend all the
 // same; CL_PlayDemoFile stops at an empty file without it.
+// engine/client/zqtp.c @025aeff8 line 77: its triggers run while
+// cl_triggers is 1; engine/common/cmd.c @6380e0c7 line 53: cfg_save_auto
+// saves the config on every disconnect. engine/client/sys_win.c
+// @018aed2c takes a demo as its first argument only when it is the only
+// one. engine/Makefile @003c4128 lines 1358-1396: m-rel and gl-rel make
+// fteqw.exe and fteglqw.exe, with "64" for win64; build_wip.sh @46d3fedc
+// lines 148-149 publishes them.
 constexpr GameEngine kFte{.family = kQuakeWorldFamily,
                           .title = "QuakeWorld",
                           .demoFiles = "QuakeWorld demos (*.qwd;*.mvd;*.qwz;*.dem)|*.qwd;*.mvd;*.qwz;*.dem",
@@ -208,6 +216,7 @@ constexpr GameEngine kFte{.family = kQuakeWorldFamily,
                           .nameRule = &kQuakeWorldNames,
                           .emptyDemoEndsRing = true,
                           .pathPrefix = "#",
+                          .chainSettings = "cl_triggers 1\ncfg_save_auto 0\n",
                           .maxPathLength = 255};
 constexpr GameEngine kUnknownEngine{.family = kOtherFamily};
 
@@ -240,6 +249,9 @@ constexpr KnownExecutable kExecutables[] = {
     {"q2pro64.exe", kQ2pro},
     {"ezquake.exe", kEzQuake},
     {"fteqw.exe", kFte},
+    {"fteqw64.exe", kFte},
+    {"fteglqw.exe", kFte},
+    {"fteglqw64.exe", kFte},
 };
 
 }  // namespace

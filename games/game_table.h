@@ -77,6 +77,9 @@ struct GameEngine {
   // it would take part of the path for a command; the longest path it
   // plays; whether a missing demo ends its ring.
   const char* pathPrefix = "";
+  // The settings Scrnsave.cfg begins with: f_demoend runs, and the
+  // chain's aliases stay out of the player's saved config.
+  const char* chainSettings = "";
   const DemoNameRule* leadingDemoNames = nullptr;
   const char* lineBreakChars = "";
   // What Scrnsave.cfg ends with when it must start the chain itself,
