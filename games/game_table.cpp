@@ -183,13 +183,14 @@ constexpr GameEngine kHeretic2{.family = kSinHeretic2Family,
 // CL_StopPlayback runs f_demoend, which src/tp_triggers.c @30c10818
 // TP_ExecTrigger skips while tp_triggers is 0 or, for a demo,
 // cl_restrictions is set. A demo that ends between two messages waits
-// for more (seen), so an empty one holds the ring. Its Windows build
+// for more (seen), so an empty one holds the ring (seen too). Its Windows build
 // opens no path of more than 259 characters (MAX_PATH).
 constexpr GameEngine kEzQuake{.family = kQuakeWorldFamily,
                               .title = "QuakeWorld",
                               .demoFiles = "QuakeWorld demos (*.qwd;*.mvd;*.qwz;*.dem)|*.qwd;*.mvd;*.qwz;*.dem",
                               .splitChars = "\"",
                               .nameRule = &kQuakeWorldNames,
+                              .emptyDemoEndsRing = true,
                               .chainSettings = "tp_triggers 1\ncl_restrictions 0\ncfg_save_onquit 0\n",
                               .leadingDemoNames = &kQuakeWorldLeadingNames,
                               .lineBreakChars = "+",

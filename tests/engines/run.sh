@@ -330,7 +330,7 @@ quakespasm_cases() {
 # ezquake_case LABEL MOD WANT FILE=WHAT...: a QuakeWorld folder with the
 # hand-made id1 ezQuake starts with, the demos in "my demos" beside qw and
 # Kavrin's scripts in qw, naming the demos by full path; WHAT is a demo's
-# letter or "missing". ezQuake runs in the game folder with the argument
+# letter, "empty" for a 0-byte file or "missing" for none. ezQuake runs in the game folder with the argument
 # line first, as its own argv[1] must be the demo it plays at start; its
 # console log lands in qw/qconsole.log. The caller judges the log.
 ezquake_case() {
@@ -342,7 +342,11 @@ ezquake_case() {
   for entry in "$@"; do
     file=${entry%%=*} what=${entry#*=}
     paths+=("$dir/$file")
-    [ "$what" = missing ] || python3 "$quakeworld_files" "${file##*.}" "$dir/$file" "$what"
+    case $what in
+      missing) ;;
+      empty) : >"$dir/$file" ;;
+      *) python3 "$quakeworld_files" "${file##*.}" "$dir/$file" "$what" ;;
+    esac
   done
   # first_save=FILE=WHAT: a save of that one demo comes first and leaves
   # its chain in qw, which the second must not reach.
@@ -393,6 +397,9 @@ ezquake_cases() {
   ezquake_case missing-demo "" "" a.qwd=A m.qwd=missing b.qwd=B
   judge_fact ezquake/missing-demo A "Couldn't open .*/m\.qwd" EXPECTED-LIMIT \
     "demo starts A, then the missing m.qwd ends the ring: f_demoend runs only when a demo that opened stops"
+  ezquake_case empty-demo "" "" a.qwd=A e.qwd=empty b.qwd=B
+  judge_fact ezquake/empty-demo A "Playing demo from e\.qwd" EXPECTED-LIMIT \
+    "demo starts A, then the empty e.qwd plays on for ever, waiting for more, and the ring stops there"
 }
 
 # Both Quake II engines refuse to run as root. As root, the check runs them
