@@ -167,6 +167,8 @@ WriteFault MakeFolder(const std::string& path) {
   return denied ? WriteFault::AccessDenied : WriteFault::Other;
 }
 
+bool RemoveFile(const std::string& path) { return std::remove(path.c_str()) == 0; }
+
 bool MakeDirectory(const std::string& path) { return MakeFolder(path) == WriteFault::None; }
 
 WriteFault CopyFileContent(const std::string& from, const std::string& to) {

@@ -84,6 +84,9 @@ WriteFault ReplaceFileContent(const std::string& path, const std::string& bytes)
 // an existing file. Returns whether the file can be read afterwards.
 bool EnsureFileExists(const std::string& path);
 
+// Removes a file; false when there was none or it could not be removed.
+bool RemoveFile(const std::string& path);
+
 // Creates one folder; true when it exists afterwards.
 bool MakeDirectory(const std::string& path);
 

@@ -26,17 +26,27 @@ bool ReadMod(const std::string& line, const GameFamily& family, const char* modS
   return true;
 }
 
+// The line after a first argument in quotes and the blank after it: the
+// demo that an engine of demos by path starts with.
+std::string AfterLeadingDemo(const std::string& line) {
+  if (line.empty() || line[0] != '"') return line;
+  const size_t close = line.find("\" ", 1);
+  return close == std::string::npos ? line : line.substr(close + 2);
+}
+
 bool ReadFamilyMod(const std::string& line, const GameFamily& family, std::string& mod) {
-  return ReadMod(line, family, family.modSwitch, mod) || ReadMod(line, family, family.earlierModSwitch, mod);
+  const std::string rest = family.demosByPath ? AfterLeadingDemo(line) : line;
+  return ReadMod(rest, family, family.modSwitch, mod) || ReadMod(rest, family, family.earlierModSwitch, mod);
 }
 
 }  // namespace
 
-std::string BuildArgumentLine(const GameFamily& family, const std::string& modDir) {
+std::string BuildArgumentLine(const GameFamily& family, const std::string& modDir, const std::string& leadingDemo) {
   // The engines split the line at blanks, so the mod goes in without them.
   // Without a mod, Quake's "-game" would take "+exec" as the mod's name.
   const std::string mod = TrimBlanks(modDir);
-  std::string line = family.argumentsHead;
+  std::string line = leadingDemo.empty() ? std::string() : leadingDemo + " ";
+  line += family.argumentsHead;
   if (!family.modBeforeExec) line += ExecSwitch();
   if (!mod.empty()) line += family.modSwitch + mod + (family.modBeforeExec ? " " : "");
   if (family.modBeforeExec) line += ExecSwitch();

@@ -9,8 +9,10 @@
 namespace kavrin {
 
 // The argument line for the family and the mod, with the line end that
-// the family's line carries (only Quake's has one).
-std::string BuildArgumentLine(const GameFamily& family, const std::string& modDir);
+// the family's line carries (only Quake's has one). It starts with
+// `leadingDemo` (LeadingDemo, games/demo_chain.h) where that is not "".
+std::string BuildArgumentLine(const GameFamily& family, const std::string& modDir,
+                              const std::string& leadingDemo = std::string());
 
 // The mod directory stored in an argument line, without surrounding
 // blanks; "" when there is none. The line is read first as `family` writes

@@ -29,6 +29,12 @@ inline constexpr DemoNameRule kQ2proNames{{".dm2", ".dm2.gz"}, PlayFinding::Name
 // name, and then finds no such file.
 inline constexpr DemoNameRule kProtocolNames{{".dm_#"}, PlayFinding::NamesWithoutProtocol};
 
+// QuakeWorld clients play these from a script, and the first four as
+// their first argument too (games/game_table.cpp, their rows).
+inline constexpr DemoNameRule kQuakeWorldNames{{".qwd", ".mvd", ".dem", ".qwz", ".gz", ".zip"},
+                                               PlayFinding::NamesEndingTheRing};
+inline constexpr DemoNameRule kQuakeWorldLeadingNames{{".qwd", ".mvd", ".dem", ".qwz"}, PlayFinding::NamesEndingTheRing};
+
 // Whether the name ends as the rule asks.
 bool FollowsRule(const std::string& name, const DemoNameRule& rule);
 

@@ -1,5 +1,7 @@
 #include "games/game_folders.h"
 
+#include <algorithm>
+
 #include "files/exe_path.h"
 
 namespace kavrin {
@@ -40,10 +42,24 @@ std::string DemoHome(const ChosenGame& game) {
   return game.Folder(JoinPath(game.mod.empty() ? family.baseFolder : game.mod, family.demoFolder));
 }
 
+namespace {
+
+// Whether the folder holds a file of one of the patterns, "*.qwd;*.mvd".
+bool HoldsAny(const std::string& folder, const std::string& patterns, const PathQuestions& disk) {
+  for (size_t start = 0; start < patterns.size();) {
+    const size_t end = std::min(patterns.find(';', start), patterns.size());
+    if (disk.HoldsMatch(folder, patterns.substr(start, end - start))) return true;
+    start = end + 1;
+  }
+  return false;
+}
+
+}  // namespace
+
 std::string DemoBrowseFolder(const ChosenGame& game, const PathQuestions& disk) {
   std::string existing;
   for (const std::string& folder : DemoSearchFolders(game)) {
-    if (disk.HoldsMatch(folder, DemoFilePattern(*game.engine))) return folder;
+    if (HoldsAny(folder, DemoFilePattern(*game.engine), disk)) return folder;
     if (existing.empty() && disk.Exists(folder)) existing = folder;
   }
   return existing;

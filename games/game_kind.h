@@ -12,7 +12,8 @@ enum GameKind {
   Quake3 = 3,
   SinHeretic2 = 4,
   Other = 5,
-  Q2pro = 6,  // Quake II's ring on "demo" rather than "demomap"
+  Q2pro = 6,       // Quake II's ring on "demo" rather than "demomap"
+  QuakeWorld = 7,  // a chain of scripts, one per demo, each naming the next
 };
 
 }  // namespace kavrin

@@ -1,6 +1,7 @@
 #include "games/game_script.h"
 
 #include "files/exe_path.h"
+#include "games/demo_chain.h"
 #include "games/demo_name_rule.h"
 #include "games/text_template.h"
 
@@ -57,11 +58,23 @@ std::string BuildGameScript(GameKind kind, const std::vector<std::string>& demos
     case Quake3: return Ring(demos, kQuake3Entry, DemoName) + "vstr d0";
     case Q2pro: return Ring(demos, kDemoEntry, DemoName) + "demo0";
     case SinHeretic2:
-    case Other: break;
+    case Other:
+    case QuakeWorld: break;
   }
   // SinHeretic2's dialect, and that of every value no case above names:
   // the first release wrote it for any kind it did not list.
   return Ring(demos, kDemomapEntry, DemomapName) + "\ndemo0";
+}
+
+std::vector<ScriptFile> BuildGameScripts(const GameEngine& engine, const std::vector<std::string>& demos,
+                                         const std::string& currentScript) {
+  if (engine.family.kind == QuakeWorld) return BuildDemoChain(engine, demos, NextChainGeneration(currentScript));
+  return {{kGameScriptName, BuildGameScript(engine.family.kind, demos)}};
+}
+
+std::string RetiredScriptName(const GameEngine& engine, const std::string& currentScript, size_t index) {
+  if (engine.family.kind != QuakeWorld) return std::string();
+  return ChainScriptName(NextChainGeneration(currentScript) == 'A' ? 'B' : 'A', index);
 }
 
 }  // namespace kavrin

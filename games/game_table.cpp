@@ -37,6 +37,12 @@ constexpr GameFamily kSinHeretic2Family{
     .kind = SinHeretic2, .baseFolder = "base", .modSwitch = "+set game ", .demoFolder = "demos"};
 constexpr GameFamily kQ2proFamily{
     .kind = Q2pro, .baseFolder = "baseq2", .modSwitch = "+set game ", .demoFolder = "demos"};
+constexpr GameFamily kQuakeWorldFamily{.kind = QuakeWorld,
+                                       .baseFolder = "qw",
+                                       .modSwitch = "-game ",
+                                       .modBeforeExec = true,
+                                       .demoFolder = "demos",
+                                       .demosByPath = true};
 constexpr GameFamily kOtherFamily{.kind = Other, .modSwitch = "+set game "};
 
 // Each fact stands beside the source it was read in. Every engine's
@@ -62,13 +68,25 @@ constexpr GameEngine kIdQuake{.family = kQuakeFamily,
 // common.c @0059b930 as QuakeSpasm's.
 // andrei-drexler/ironwail: Quake/client.h:93-94 @3bcc2dcc; host_cmd.c
 // @0c69c8f8 and COM_ParseEx in common.c @096c3d95 as QuakeSpasm's.
+// The "+" commands of the command line run from a copy of "argv[0]
+// argv[1] ...", joined by single blanks, of at most 255 characters
+// (CMDLINE_LENGTH 256): QuakeSpasm common.c @71d7d02e lines 56, 1326-1361
+// COM_InitArgv, cmd.c @2f85cc13 lines 214-242 Cmd_StuffCmds_f; vkQuake
+// common.c @0059b930 line 59, cmd.c @009c9590 lines 239-266; Ironwail
+// common.c @096c3d95 line 62, cmd.c @c959cb85 lines 247-275. A demo of 0
+// bytes is "invalid" and sets demonum to -1, which ends the loop:
+// QuakeSpasm cl_demo.c @92594e23 lines 434-439, vkQuake cl_demo.c
+// @01651447 lines 704-709, skullernet/ironwail cl_demo.c @946293e lines
+// 788-793.
 constexpr GameEngine kQuakeSpasm{.family = kQuakeFamily,
                                  .title = "Quake",
                                  .demoFiles = "Quake demos (*.dem)|*.dem",
                                  .splitChars = " ;\"{}()'",
                                  .addedExtension = ".dem",
                                  .maxDemos = 8,
-                                 .maxNameLength = 15};
+                                 .maxNameLength = 15,
+                                 .emptyDemoEndsRing = true,
+                                 .maxCommandLine = 255};
 // DarkPlacesEngine/DarkPlaces qdefs.h:108-109 @0d8958d7 MAX_DEMOS 8,
 // MAX_DEMONAME 16; xonotic/darkplaces cl_demo.c @179f15c1
 // CL_Startdemos_f dp_strlcpy(..., sizeof(cls.demos[i-1])); common.c
@@ -153,6 +171,54 @@ constexpr GameEngine kHeretic2{.family = kSinHeretic2Family,
                                .title = "Heretic II",
                                .demoFiles = "Heretic II demos (*.hd2)|*.hd2",
                                .splitChars = " ;\""};
+// QW-Group/ezquake-source: src/host.c @10a377e1 Host_Init queues the
+// line's "+" commands, then plays argv[1] when COM_CheckArgsForPlayableFiles
+// (src/common.c) finds a demo there (CL_IsDemoExtension in src/cl_demo.c
+// @c8dfee51: mvd, qwd, dem, qwz), so "-game" stands after it; otherwise
+// Startup_Place queues "togglemenu", which a menu opened by "menu_main"
+// makes close (src/menu.c M_ToggleMenu_f). A "+" anywhere on the line,
+// in quotes too, starts a command (seen). cl_demo.c CL_Play_f looks a
+// path up in the game's folders, then as the system's, plays ".qwz" only
+// through Qizmo, and on a file it cannot open returns without a trigger;
+// CL_StopPlayback runs f_demoend, which src/tp_triggers.c @30c10818
+// TP_ExecTrigger skips while tp_triggers is 0 or, for a demo,
+// cl_restrictions is set. A demo that ends between two messages waits
+// for more (seen), so an empty one holds the ring (seen too). Its Windows build
+// opens no path of more than 259 characters (MAX_PATH).
+constexpr GameEngine kEzQuake{.family = kQuakeWorldFamily,
+                              .title = "QuakeWorld",
+                              .demoFiles = "QuakeWorld demos (*.qwd;*.mvd;*.qwz;*.dem)|*.qwd;*.mvd;*.qwz;*.dem",
+                              .splitChars = "\"",
+                              .nameRule = &kQuakeWorldNames,
+                              .emptyDemoEndsRing = true,
+                              .chainSettings = "tp_triggers 1\ncl_restrictions 0\ncfg_save_onquit 0\n",
+                              .leadingDemoNames = &kQuakeWorldLeadingNames,
+                              .lineBreakChars = "+",
+                              .scriptStartCommand = "menu_main",
+                              .maxPathLength = 259,
+                              .missingDemoEndsRing = true,
+                              .decoderEnding = ".qwz",
+                              .decoder = "Qizmo"};
+// fte-team/fteqw engine/client/cl_demo.c @eefc9504: CL_PlayDemo_f takes
+// a path of the system's only after "#"; CL_PlayDemo keeps 255
+// characters of it and, when it cannot open it, runs f_demoend all the
+// same; CL_PlayDemoFile stops at an empty file without it.
+// engine/client/zqtp.c @025aeff8 line 77: its triggers run while
+// cl_triggers is 1; engine/common/cmd.c @6380e0c7 line 53: cfg_save_auto
+// saves the config on every disconnect. engine/client/sys_win.c
+// @018aed2c takes a demo as its first argument only when it is the only
+// one. engine/Makefile @003c4128 lines 1358-1396: m-rel and gl-rel make
+// fteqw.exe and fteglqw.exe, with "64" for win64; build_wip.sh @46d3fedc
+// lines 148-149 publishes them.
+constexpr GameEngine kFte{.family = kQuakeWorldFamily,
+                          .title = "QuakeWorld",
+                          .demoFiles = "QuakeWorld demos (*.qwd;*.mvd;*.qwz;*.dem)|*.qwd;*.mvd;*.qwz;*.dem",
+                          .splitChars = "\"",
+                          .nameRule = &kQuakeWorldNames,
+                          .emptyDemoEndsRing = true,
+                          .pathPrefix = "#",
+                          .chainSettings = "cl_triggers 1\ncfg_save_auto 0\n",
+                          .maxPathLength = 255};
 constexpr GameEngine kUnknownEngine{.family = kOtherFamily};
 
 // One line per executable. The first releases' names come first; the
@@ -182,6 +248,11 @@ constexpr KnownExecutable kExecutables[] = {
     // skullernet/q2pro .ci/nightly.sh @287ef460, lines 61 and 98-99.
     {"q2pro.exe", kQ2pro},
     {"q2pro64.exe", kQ2pro},
+    {"ezquake.exe", kEzQuake},
+    {"fteqw.exe", kFte},
+    {"fteqw64.exe", kFte},
+    {"fteglqw.exe", kFte},
+    {"fteglqw64.exe", kFte},
 };
 
 }  // namespace

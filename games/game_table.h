@@ -37,6 +37,9 @@ struct GameFamily {
   // That script's text for a loop folder: the engine's own without the
   // line that starts its demos.
   const char* loopScript = "";
+  // The script names each demo by its full path, wherever it lies, rather
+  // than by its name in the folders the engine searches.
+  bool demosByPath = false;
 };
 
 // What one engine imposes on the demos it plays; engines that impose the
@@ -66,13 +69,41 @@ struct GameEngine {
   // An empty demo ends its ring; the others play nothing of it and go on
   // to the next.
   bool emptyDemoEndsRing = false;
+
+  // For engines whose demos are named by path (GameFamily::demosByPath):
+  // what it puts before a path of the operating system's in its demo
+  // command; the names it plays as its first argument (null: it plays
+  // none); the characters that keep a path off its argument line, where
+  // it would take part of the path for a command; the longest path it
+  // plays; whether a missing demo ends its ring.
+  const char* pathPrefix = "";
+  // The settings Scrnsave.cfg begins with: f_demoend runs, and the
+  // chain's aliases stay out of the player's saved config.
+  const char* chainSettings = "";
+  const DemoNameRule* leadingDemoNames = nullptr;
+  const char* lineBreakChars = "";
+  // What Scrnsave.cfg ends with when it must start the chain itself,
+  // against what the engine does at its start when its line names no
+  // demo; "" for nothing.
+  const char* scriptStartCommand = "";
+  unsigned short maxPathLength = 0;
+  bool missingDemoEndsRing = false;
+  // Demos whose names end so play only with another maker's decoder
+  // installed, and that decoder; "" for none.
+  const char* decoderEnding = "";
+  const char* decoder = "";
+  // The most characters of its command line that it keeps, counted as the
+  // program's path, a blank and the arguments joined by single blanks; 0
+  // for no limit that Kavrin's line reaches.
+  unsigned short maxCommandLine = 0;
 };
 
 // The engine of an executable name, compared after lowercasing, whole;
 // the unknown engine of the Other family for a name the table lacks.
 const GameEngine& EngineOfExe(const std::string& exeName);
 
-// The pattern of the engine's demo files, "*.dem"; "" for none.
+// The pattern of the engine's demo files, "*.dem" or "*.qwd;*.mvd"; "" for
+// none.
 const char* DemoFilePattern(const GameEngine& engine);
 
 // Whether a script is written for the family (every one but Other).

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "files/exe_path.h"
+#include "games/demo_chain.h"
 
 namespace kavrin {
 namespace {
@@ -56,6 +57,8 @@ std::string CopyPlace(const std::string& demo, const ChosenGame& game, const std
     const std::string name = CopyName(ExeName(demo), *game.engine, suffix);
     if (longest != 0 && name.size() > longest) return std::string();
     const std::string to = JoinPath(home, name);
+    const size_t longestPath = game.engine->maxPathLength;
+    if (longestPath != 0 && ChainPath(*game.engine, to).size() > longestPath) return std::string();
     const bool planned =
         std::any_of(taken.begin(), taken.end(), [&](const std::string& t) { return LowerCase(t) == LowerCase(to); });
     if (!planned && (!disk.Exists(to) || disk.SameBytes(demo, to))) return to;

@@ -21,6 +21,7 @@ struct DemoCheck {
   bool pastLimit;  // past the most demos the engine keeps
   bool wrongName;  // the engine's demo command does not take such a name
   bool tooLong;
+  bool needsDecoder;  // it plays only with another maker's decoder installed
   char splitAt;    // the first character the engine splits it at; 0 for none
   char cutAt;      // the first character the engine cuts it at; 0 for none
 };

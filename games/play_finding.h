@@ -19,14 +19,19 @@ enum class PlayFinding {
   BaseFolderMissing,       // `path`: the folder the save must enter
   ModNameSplit,            // `subject`: the mod as typed; `path`: its first word, which the game takes
   ModFolderMissing,        // `path`: the mod folder beside the game
+  CommandLineTooLong,      // `count`: the command line's length, the game's path in it; `limit`: what is kept
   NoDemos,                 // the list is empty
   DemosNotFound,           // `subject`, `count`; `path`: the folders searched
+  DemosMissing,            // `subject`, `count`: demos named by path and not there, which the engine steps over
+  MissingDemosEndTheRing,  // `subject`, `count`: the same, at which the engine's ring ends
   DemosEmpty,              // `subject`, `count`: demos of 0 bytes, which the engine steps over
   EmptyDemosEndTheRing,    // `subject`, `count`: demos of 0 bytes, at which the engine's ring ends
   NamesSplit,              // `subject`, `count`; `character`: where the first is split
   NamesCut,                // `subject`, `count`; `character`: where the first is cut
   TooManyDemos,            // `subject`: the first past `limit`; `count`: how many are past it
   NamesTooLong,            // `subject`, `count`: names over `limit` characters
+  PathsTooLong,            // `subject`, `count`: demos whose paths are over `limit` characters
+  DemosNeedDecoder,        // `subject`, `count`; `endings`: theirs; `path`: the decoder they need installed
   // `subject`, `count`; `endings`: what the engine's name rule asks
   // (games/demo_name_rule.h), which says which of these three follows.
   NamesTakenForMaps,       // the game loads a map of that name instead

@@ -1,14 +1,18 @@
 #include "settings/launch_file.h"
 
 #include "games/argument_line.h"
+#include "games/demo_chain.h"
 #include "files/exe_path.h"
 #include "files/text_mode.h"
 
 namespace kavrin {
 
-std::string BuildLaunchFileText(const std::string& exePath, const std::string& modDir) {
+std::string BuildLaunchFileText(const std::string& exePath, const std::string& modDir,
+                                const std::vector<std::string>& demos) {
   const std::string name = LowerCase(ExeName(exePath));
-  return ExeDirectory(exePath) + "\n" + name + "\n" + BuildArgumentLine(EngineOfExe(name).family, modDir);
+  const GameEngine& engine = EngineOfExe(name);
+  return ExeDirectory(exePath) + "\n" + name + "\n" +
+         BuildArgumentLine(engine.family, modDir, LeadingDemo(engine, demos));
 }
 
 LaunchFields ReadLaunchFields(const std::string& diskText) {

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 namespace kavrin {
 
@@ -9,8 +10,10 @@ constexpr const char* kLaunchFileName = "q2scr.sc2";
 constexpr const char* kLaunchFilePath = "c:/q2scr.sc2";
 
 // The file's text (in-memory line ends) for the executable and mod the user
-// chose: directory, lowercased name and the argument line of its family.
-std::string BuildLaunchFileText(const std::string& exePath, const std::string& modDir);
+// chose: directory, lowercased name and the argument line of its family,
+// which for a QuakeWorld client starts with the first of `demos`.
+std::string BuildLaunchFileText(const std::string& exePath, const std::string& modDir,
+                                const std::vector<std::string>& demos = {});
 
 // The dialog's fields as read back from the launch file.
 struct LaunchFields {

@@ -42,7 +42,7 @@ struct Refusal {
 
 Refusal StageSettingsFiles(StagedFiles& files, const SaveRequest& request, const std::string& launchFilePath,
                            const std::string& demoListFilePath) {
-  const std::string launchText = BuildLaunchFileText(request.exePath, request.modDir);
+  const std::string launchText = BuildLaunchFileText(request.exePath, request.modDir, request.demos);
   // It names the program that every account's screen saver starts, so
   // the one in c:\ is created with security that lets no other account
   // change it.
@@ -52,6 +52,15 @@ Refusal StageSettingsFiles(StagedFiles& files, const SaveRequest& request, const
   fault = files.Stage(demoListFilePath, BuildDemoListText(request.demos));
   if (fault != WriteFault::None) return {fault, demoListFilePath};
   return {};
+}
+
+// Once the new Scrnsave.cfg names the new scripts, the ones it named
+// before go, up to the first that is not there.
+void RemoveRetiredScripts(const std::string& baseDirectory, const GameEngine& engine, const std::string& current) {
+  for (size_t i = 0;; ++i) {
+    const std::string name = RetiredScriptName(engine, current, i);
+    if (name.empty() || !RemoveFile(baseDirectory + name)) return;
+  }
 }
 
 }  // namespace
@@ -70,7 +79,8 @@ SaveResult SaveConfiguration(const SaveRequest& request) {
   }
   if (refused.fault != WriteFault::None) return WriteFailure(refused.path, refused.fault);
 
-  const GameFamily& family = EngineOfExe(ExeName(request.exePath)).family;
+  const GameEngine& engine = EngineOfExe(ExeName(request.exePath));
+  const GameFamily& family = engine.family;
   if (!HasGameScript(family)) return CommitAll(files);
 
   const std::string baseDirectory = BaseDirectory(ExeDirectory(request.exePath), family);
@@ -81,10 +91,15 @@ SaveResult SaveConfiguration(const SaveRequest& request) {
     if (committed.status != SaveStatus::Saved) return committed;
     return Failure(SaveStatus::GameDirectoryIncorrect, baseDirectory, "Game Directory Incorrect");
   }
-  const std::string scriptPath = GameScriptPath(ExeDirectory(request.exePath), family);
-  const WriteFault fault = files.Stage(scriptPath, BuildGameScript(family.kind, request.demos));
-  if (fault != WriteFault::None) return WriteFailure(scriptPath, fault);
-  return CommitAll(files);
+  const std::string current = ReadFileBytes(GameScriptPath(ExeDirectory(request.exePath), family)).value_or("");
+  for (const ScriptFile& script : BuildGameScripts(engine, request.demos, current)) {
+    const std::string path = baseDirectory + script.name;
+    const WriteFault fault = files.Stage(path, script.text);
+    if (fault != WriteFault::None) return WriteFailure(path, fault);
+  }
+  const SaveResult saved = CommitAll(files);
+  if (saved.status == SaveStatus::Saved) RemoveRetiredScripts(baseDirectory, engine, current);
+  return saved;
 }
 
 }  // namespace kavrin

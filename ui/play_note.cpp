@@ -33,10 +33,19 @@ constexpr Sentences SentencesOf(PlayFinding what) {
       return {"The mod name \"{subject}\" holds a blank: the game takes only \"{path}\" as its mod, so the demos "
               "in the folder {subject} will not play."};
     case F::ModFolderMissing: return {"The mod folder {path} does not exist."};
+    case F::CommandLineTooLong:
+      return {"The game keeps the first {limit} characters of its command line, and this one has {count} with the "
+              "game's path: the script never runs. A game folder with a shorter path mends that."};
     case F::NoDemos: return {"No demos are chosen yet: browse for them."};
     case F::DemosNotFound:
       return {"{subject} will not play: it is not in {path}, where the game looks.",
               "{count} demos will not play: {subject} and {others} more are not in {path}, where the game looks."};
+    case F::DemosMissing:
+      return {"{subject} does not exist: it plays nothing.",
+              "{subject} and {others} more do not exist: they play nothing."};
+    case F::MissingDemosEndTheRing:
+      return {"{subject} does not exist: the loop ends there.",
+              "{subject} and {others} more do not exist: the loop ends at the first of them."};
     case F::DemosEmpty:
       return {"{subject} is empty: it plays nothing.", "{subject} and {others} more are empty: they play nothing."};
     case F::EmptyDemosEndTheRing:
@@ -57,6 +66,15 @@ constexpr Sentences SentencesOf(PlayFinding what) {
       return {"{subject} is longer than {limit} characters, the most the game takes: it will not play.",
               "{subject} and {others} more are longer than {limit} characters, the most the game takes: they will "
               "not play."};
+    case F::PathsTooLong:
+      return {"The path of {subject} is longer than {limit} characters, the most the game takes: it will not play.",
+              "The paths of {subject} and {others} more are longer than {limit} characters, the most the game "
+              "takes: they will not play."};
+    case F::DemosNeedDecoder:
+      return {"{subject} is packed ({endings}): the game plays it only where {path}, which unpacks it, is "
+              "installed.",
+              "{subject} and {others} more are packed ({endings}): the game plays them only where {path}, which "
+              "unpacks them, is installed."};
     case F::NamesTakenForMaps:
       return {"{subject} does not end in {endings}: the game takes it for a map.",
               "{subject} and {others} more do not end in {endings}: the game takes them for maps."};

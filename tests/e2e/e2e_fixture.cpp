@@ -11,9 +11,9 @@
 namespace kavrin {
 namespace {
 
-const char* const kDemoFiles[] = {"one.dm2", "two.dm2", "three.dm2", "four.dem", "five.dm3"};
+const char* const kDemoFiles[] = {"one.dm2", "two.dm2", "three.dm2", "four.dem", "five.dm3", "duel.qwd", "final.mvd"};
 // In capitals, as older files are often named.
-const char* const kSpacedDemoFiles[] = {"A B.DM2", "c d.hd2"};
+const char* const kSpacedDemoFiles[] = {"A B.DM2", "c d.hd2", "semi final.qwd"};
 
 void CreateDemoFiles() {
   for (const char* name : kDemoFiles) WriteFileBytes(std::string(kDemoFolder) + "\\" + name, "demo");

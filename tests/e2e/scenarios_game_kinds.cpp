@@ -176,12 +176,57 @@ void RunOnOldWindows(const OldWindowsCase& row) {
   }
 }
 
+// A QuakeWorld client gets a chain of one script per demo beside
+// Scrnsave.cfg, and the first demo on its argument line. A second save
+// writes the other generation and removes the first.
+constexpr const char* kQwFolder = "C:\\games\\ezquake";
+constexpr const char* kQwSettings = "tp_triggers 1\r\ncl_restrictions 0\r\ncfg_save_onquit 0\r\n";
+
+std::string QwScript(const char* name) { return std::string(kQwFolder) + "\\qw\\" + name; }
+
+std::string QwLink(const char* next, const char* demo) {
+  return std::string("alias f_demoend \"exec ") + next + "\"\r\nplaydemo \"" + demo + "\"";
+}
+
+void RunQuakeWorld() {
+  const std::string exePath = InstallGame(kQwFolder, "ezquake.exe", "qw");
+  {
+    auto saver = StartSaver("/c");
+    RemoteConfigDialog dialog(saver->Id());
+    dialog.BrowseExe(exePath);
+    dialog.BrowseDemos(kDemoFolder, {"duel.qwd", "final.mvd"});
+    dialog.BrowseDemos(kSpacedDemoFolder, {"semi final.qwd"});
+    dialog.WaitForNote("3 demos will play in a loop in QuakeWorld.");
+    dialog.PressOk();
+    ExpectEqual(saver->ExitCode(kPatience), 0, "exit code after OK");
+  }
+  ExpectFileBytes(kLaunchFile, std::string(kQwFolder) + "\\\r\nezquake.exe\r\n\"C:/demos/duel.qwd\" +exec Scrnsave.cfg ");
+  ExpectFileBytes(QwScript("Scrnsave.cfg"), std::string(kQwSettings) + "alias f_demoend \"exec ScrnsaveA1.cfg\"");
+  ExpectFileBytes(QwScript("ScrnsaveA0.cfg"), QwLink("ScrnsaveA1.cfg", "C:/demos/duel.qwd"));
+  ExpectFileBytes(QwScript("ScrnsaveA1.cfg"), QwLink("ScrnsaveA2.cfg", "C:/demos/final.mvd"));
+  ExpectFileBytes(QwScript("ScrnsaveA2.cfg"), QwLink("ScrnsaveA0.cfg", "C:/my demos/semi final.qwd"));
+  {
+    auto saver = StartSaver("/c");
+    RemoteConfigDialog dialog(saver->Id());
+    dialog.Remove({0});
+    dialog.WaitForNote("2 demos will play in a loop in QuakeWorld.");
+    dialog.PressOk();
+    ExpectEqual(saver->ExitCode(kPatience), 0, "exit code after the second OK");
+  }
+  ExpectFileBytes(QwScript("Scrnsave.cfg"), std::string(kQwSettings) + "alias f_demoend \"exec ScrnsaveB1.cfg\"");
+  ExpectFileBytes(QwScript("ScrnsaveB0.cfg"), QwLink("ScrnsaveB1.cfg", "C:/demos/final.mvd"));
+  ExpectFileBytes(QwScript("ScrnsaveB1.cfg"), QwLink("ScrnsaveB0.cfg", "C:/my demos/semi final.qwd"));
+  for (const char* retired : {"ScrnsaveA0.cfg", "ScrnsaveA1.cfg", "ScrnsaveA2.cfg"}) ExpectNoFile(QwScript(retired));
+  ExpectScreenSaverStartsGame(exePath, "\"C:/demos/final.mvd\" +exec Scrnsave.cfg ", kQwFolder);
+}
+
 }  // namespace
 
 std::vector<Scenario> GameKindScenarios() {
   std::vector<Scenario> scenarios;
   for (const GameKindCase& row : kGameKinds) scenarios.push_back({row.name, [&row] { RunGameKind(row); }});
   for (const OldWindowsCase& row : kOldWindows) scenarios.push_back({row.name, [&row] { RunOnOldWindows(row); }});
+  scenarios.push_back({"game/quakeworld", RunQuakeWorld});
   return scenarios;
 }
 

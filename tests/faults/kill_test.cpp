@@ -5,6 +5,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdlib>
 #include <filesystem>
@@ -16,6 +17,7 @@
 #include "../unit/temp_dir.h"
 #include "save_pair.h"
 #include "settings/demo_list_file.h"
+#include "games/demo_chain.h"
 #include "games/game_kind.h"
 #include "games/game_script.h"
 #include "settings/launch_file.h"
@@ -39,7 +41,25 @@ ThreeFiles ExpectedFiles(const std::string& folder, int which) {
 
 ThreeFiles FilesOnDisk(const std::string& folder) {
   const SaveRequest request = PairRequest(folder, 0);
-  return {ReadBytes(request.launchFilePath), ReadBytes(request.demoListFilePath), ReadBytes(PairScriptPath(folder))};
+  return {ReadBytes(request.launchFilePath), ReadBytes(request.demoListFilePath),
+          ReadBytes(PairBaseFolder(folder) + kGameScriptName)};
+}
+
+// Whether the chain that Scrnsave.cfg names is one configuration's whole
+// chain, every script of it in place with its bytes.
+bool ChainIsWhole(const std::string& folder) {
+  const std::string base = PairBaseFolder(folder, true);
+  const std::string opening = ReadBytes(base + kGameScriptName);
+  const char named = NextChainGeneration(opening) == 'A' ? 'B' : 'A';
+  for (int which = 0; which < 2; ++which) {
+    const SaveRequest request = PairRequest(folder, which, true);
+    bool whole = true;
+    for (const ScriptFile& file : BuildDemoChain(EngineOfExe("ezquake.exe"), request.demos, named)) {
+      whole = whole && ReadBytes(base + file.name) == ToDiskText(file.text);
+    }
+    if (whole) return true;
+  }
+  return false;
 }
 
 int RunsWanted() {
@@ -88,12 +108,16 @@ bool LeftATemporaryFile(const std::string& folder) {
 Tally KillManyTimes(const char* mode, int runs, unsigned seed) {
   TempDir dir;
   const std::string folder = dir.path();
-  MakePairGameFolder(folder);
-  EXPECT_EQ(SaveConfiguration(PairRequest(folder, 0)).status, SaveStatus::Saved);
+  const bool chain = std::string(mode) == "chain";
+  MakePairGameFolder(folder, chain);
+  const auto start = std::chrono::steady_clock::now();
+  EXPECT_EQ(SaveConfiguration(PairRequest(folder, 0, chain)).status, SaveStatus::Saved);
+  // Kills land anywhere in a save, however long this machine takes for one.
+  const auto saveTime = std::chrono::duration_cast<std::chrono::microseconds>(std::chrono::steady_clock::now() - start);
   const ThreeFiles versions[] = {ExpectedFiles(folder, 0), ExpectedFiles(folder, 1)};
 
   std::mt19937 random(seed);
-  std::uniform_int_distribution<int> delayMicroseconds(0, 3000);
+  std::uniform_int_distribution<int> delayMicroseconds(0, std::max(3000, static_cast<int>(2 * saveTime.count())));
   Tally tally;
   for (int run = 0; run < runs; ++run) {
     if (!KillSaveLoopAfter(folder, mode, std::chrono::microseconds(delayMicroseconds(random)))) {
@@ -101,6 +125,10 @@ Tally KillManyTimes(const char* mode, int runs, unsigned seed) {
     }
     ++tally.runs;
     if (LeftATemporaryFile(folder)) ++tally.midWrite;
+    if (chain) {
+      if (!ChainIsWhole(folder)) ++tally.torn;
+      continue;
+    }
     const ThreeFiles now = FilesOnDisk(folder);
     const auto oldOrNew = [&](std::string ThreeFiles::*file) {
       return now.*file == versions[0].*file || now.*file == versions[1].*file;
@@ -123,6 +151,14 @@ TEST(KillDuringSave, EveryFileIsWholeOldOrWholeNewAfterEveryKill) {
   const Tally tally = KillManyTimes("save", RunsWanted(), seed);
   std::printf("kill test: %d runs, %d killed mid-write, %d torn\n", tally.runs, tally.midWrite, tally.torn);
   EXPECT_EQ(tally.neverReady, 0) << "the save loop did not start; seed " << seed;
+  EXPECT_EQ(tally.torn, 0) << "seed " << seed;
+}
+
+TEST(KillDuringSave, QuakeWorldsChainIsAlwaysOneWholeChain) {
+  const unsigned seed = Seed();
+  const Tally tally = KillManyTimes("chain", RunsWanted(), seed);
+  std::printf("chain: %d runs, %d killed mid-write, %d torn\n", tally.runs, tally.midWrite, tally.torn);
+  EXPECT_EQ(tally.neverReady, 0) << "seed " << seed;
   EXPECT_EQ(tally.torn, 0) << "seed " << seed;
 }
 

@@ -1,8 +1,8 @@
 // Saves the two configurations of the kill test in turn until it is killed.
-//   kavrin_save_loop FOLDER [in-place]
+//   kavrin_save_loop FOLDER [save|in-place|chain]
 // Writes one byte to stdout once the first save is complete. "in-place"
 // writes each file over itself instead of saving: the broken writer that the
-// kill test must be able to catch.
+// kill test must be able to catch. "chain" saves the QuakeWorld pair.
 #include <unistd.h>
 
 #include <cstdio>
@@ -29,10 +29,10 @@ void WriteInPlace(const std::string& path, const std::string& bytes) {
   }
 }
 
-void SaveInPlace(const SaveRequest& request, const std::string& scriptPath) {
+void SaveInPlace(const SaveRequest& request, const std::string& baseFolder) {
   WriteInPlace(request.launchFilePath, ToDiskText(BuildLaunchFileText(request.exePath, request.modDir)));
   WriteInPlace(request.demoListFilePath, ToDiskText(BuildDemoListText(request.demos)));
-  WriteInPlace(scriptPath, ToDiskText(BuildGameScript(Quake2, request.demos)));
+  WriteInPlace(baseFolder + kGameScriptName, ToDiskText(BuildGameScript(Quake2, request.demos)));
 }
 
 }  // namespace
@@ -46,13 +46,14 @@ int main(int argc, char** argv) {
   }
   const std::string folder = argv[1];
   const bool inPlace = argc > 2 && std::strcmp(argv[2], "in-place") == 0;
-  const SaveRequest requests[] = {PairRequest(folder, 0), PairRequest(folder, 1)};
+  const bool chain = argc > 2 && std::strcmp(argv[2], "chain") == 0;
+  const SaveRequest requests[] = {PairRequest(folder, 0, chain), PairRequest(folder, 1, chain)};
   const pid_t parent = getppid();
 
   for (int save = 0; save < kMostSaves && getppid() == parent; ++save) {
     const SaveRequest& request = requests[(save + 1) % 2];
     if (inPlace) {
-      SaveInPlace(request, PairScriptPath(folder));
+      SaveInPlace(request, PairBaseFolder(folder));
     } else if (SaveConfiguration(request).status != SaveStatus::Saved) {
       return 1;
     }

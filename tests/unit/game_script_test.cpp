@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "games/demo_chain.h"
 #include "games/game_kind.h"
 #include "games/text_template.h"
 
@@ -69,6 +70,73 @@ TEST(GameScript, OneDemoNamesItselfInTheClosedRings) {
 TEST(GameScript, OtherGetsTheSinHeretic2Dialect) {
   const Paths demos = {"C:\\demos\\a.dm2"};
   EXPECT_EQ(BuildGameScript(Other, demos), BuildGameScript(SinHeretic2, demos));
+  EXPECT_EQ(BuildGameScript(QuakeWorld, demos), BuildGameScript(SinHeretic2, demos));
+}
+
+// QuakeWorld's chain: every file the save writes, and the argument line's
+// first demo, for the client, the demos and the Scrnsave.cfg there now.
+TEST(GameScript, QuakeWorldChainsOneScriptPerDemo) {
+  const std::string settings = "tp_triggers 1\ncl_restrictions 0\ncfg_save_onquit 0\n";
+  const struct {
+    const char* name;
+    const char* exe;
+    Paths demos;
+    std::string current;
+    std::vector<std::pair<std::string, std::string>> files;
+    std::string leading;
+  } rows[] = {
+      {"three, the first on the argument line",
+       "ezquake.exe",
+       {"C:\\demos\\a.qwd", "D:\\my demos\\b;$c.mvd", "\\\\srv\\q\\c.qwd"},
+       "",
+       {{"ScrnsaveA0.cfg", "alias f_demoend \"exec ScrnsaveA1.cfg\"\nplaydemo \"C:/demos/a.qwd\""},
+        {"ScrnsaveA1.cfg", "alias f_demoend \"exec ScrnsaveA2.cfg\"\nplaydemo \"D:/my demos/b;$c.mvd\""},
+        {"ScrnsaveA2.cfg", "alias f_demoend \"exec ScrnsaveA0.cfg\"\nplaydemo \"//srv/q/c.qwd\""},
+        {"Scrnsave.cfg", settings + "alias f_demoend \"exec ScrnsaveA1.cfg\""}},
+       "\"C:/demos/a.qwd\""},
+      {"the other generation, while Scrnsave.cfg names this one; a ring of one",
+       "EZQUAKE.EXE",
+       {"C:\\demos\\a.mvd"},
+       "tp_triggers 1\r\nalias f_demoend \"exec ScrnsaveA1.cfg\"",
+       {{"ScrnsaveB0.cfg", "alias f_demoend \"exec ScrnsaveB0.cfg\"\nplaydemo \"C:/demos/a.mvd\""},
+        {"Scrnsave.cfg", settings + "alias f_demoend \"exec ScrnsaveB0.cfg\""}},
+       "\"C:/demos/a.mvd\""},
+      {"a first demo whose path the line would run is not first on it; a path with a quote is left out",
+       "ezquake.exe",
+       {"C:\\d+\\p.qwd", "C:\\d\\\"q\".qwd", "C:\\d\\r.qwd"},
+       "",
+       {{"ScrnsaveA0.cfg", "alias f_demoend \"exec ScrnsaveA1.cfg\"\nplaydemo \"C:/d+/p.qwd\""},
+        {"ScrnsaveA1.cfg", "alias f_demoend \"exec ScrnsaveA0.cfg\"\nplaydemo \"C:/d/r.qwd\""},
+        {"Scrnsave.cfg", settings + "alias f_demoend \"exec ScrnsaveA0.cfg\""}},
+       "\"C:/d/r.qwd\""},
+      {"with none that may stand on the line, the script starts the chain and closes the menu",
+       "ezquake.exe",
+       {"C:\\d\\a.qwd.gz", "C:\\d\\p+1.mvd"},
+       "",
+       {{"ScrnsaveA0.cfg", "alias f_demoend \"exec ScrnsaveA1.cfg\"\nplaydemo \"C:/d/a.qwd.gz\""},
+        {"ScrnsaveA1.cfg", "alias f_demoend \"exec ScrnsaveA0.cfg\"\nplaydemo \"C:/d/p+1.mvd\""},
+        {"Scrnsave.cfg", settings + "exec ScrnsaveA0.cfg\nmenu_main"}},
+       ""},
+      {"FTE marks a path of the system's, starts from the script and has settings of its own",
+       "fteqw64.exe",
+       {"C:\\d\\a.qwd"},
+       "",
+       {{"ScrnsaveA0.cfg", "alias f_demoend \"exec ScrnsaveA0.cfg\"\nplaydemo \"#C:/d/a.qwd\""},
+        {"Scrnsave.cfg", "cl_triggers 1\ncfg_save_auto 0\nexec ScrnsaveA0.cfg"}},
+       ""},
+      {"no demos", "ezquake.exe", {}, "", {{"Scrnsave.cfg", settings.substr(0, settings.size() - 1)}}, ""},
+  };
+  for (const auto& row : rows) {
+    const GameEngine& engine = EngineOfExe(row.exe);
+    std::vector<std::pair<std::string, std::string>> files;
+    for (const ScriptFile& file : BuildGameScripts(engine, row.demos, row.current)) files.emplace_back(file.name, file.text);
+    EXPECT_EQ(files, row.files) << row.name;
+    EXPECT_EQ(LeadingDemo(engine, row.demos), row.leading) << row.name;
+  }
+  // What a save removes after it: the generation the new Scrnsave.cfg no longer names.
+  EXPECT_EQ(RetiredScriptName(EngineOfExe("ezquake.exe"), "exec ScrnsaveA1.cfg", 3), "ScrnsaveA3.cfg");
+  EXPECT_EQ(RetiredScriptName(EngineOfExe("ezquake.exe"), "", 0), "ScrnsaveB0.cfg");
+  EXPECT_EQ(RetiredScriptName(EngineOfExe("quake2.exe"), "", 0), "");
 }
 
 TEST(GameScript, OneHundredDemosCloseTheirRings) {
@@ -124,6 +192,10 @@ TEST(GameScript, NoDialectEndsWithALineEnd) {
       const std::string script = BuildGameScript(kind, demos);
       ASSERT_FALSE(script.empty());
       EXPECT_NE(script.back(), '\n') << "kind " << kind;
+    }
+    for (const ScriptFile& file : BuildGameScripts(EngineOfExe("ezquake.exe"), demos, "")) {
+      ASSERT_FALSE(file.text.empty());
+      EXPECT_NE(file.text.back(), '\n') << file.name;
     }
   }
 }

@@ -11,6 +11,7 @@ namespace {
 TEST(LaunchFile, WritesDirectoryLowercasedNameAndTheArgumentLineOfTheKind) {
   const struct {
     std::string exePath, mod, disk;
+    std::vector<std::string> demos = {};
   } rows[] = {
       {"c:\\games\\quake2\\quake2.exe", "", "c:\\games\\quake2\\\r\nquake2.exe\r\n+exec Scrnsave.cfg "},
       {"c:\\games\\quake2\\QUAKE2.EXE", "ctf",
@@ -34,9 +35,14 @@ TEST(LaunchFile, WritesDirectoryLowercasedNameAndTheArgumentLineOfTheKind) {
       {"d:\\other\\Game.exe", "m", "d:\\other\\\r\ngame.exe\r\n+exec Scrnsave.cfg +set game m"},
       {"quake2.exe", "", "\r\nquake2.exe\r\n+exec Scrnsave.cfg "},
       {"", "", "\r\n\r\n+exec Scrnsave.cfg "},
+      // A QuakeWorld client starts with the first demo, where it may stand there.
+      {"C:\\ezquake\\ezquake.exe", "ktx", "C:\\ezquake\\\r\nezquake.exe\r\n\"C:/d d/a.mvd\" -game ktx +exec Scrnsave.cfg ",
+       {"C:\\d d\\a.mvd", "C:\\d\\b.qwd"}},
+      {"C:\\ezquake\\ezquake.exe", "", "C:\\ezquake\\\r\nezquake.exe\r\n+exec Scrnsave.cfg ", {"C:\\d\\a+b.mvd"}},
+      {"C:\\fte\\fteqw.exe", "", "C:\\fte\\\r\nfteqw.exe\r\n+exec Scrnsave.cfg ", {"C:\\d\\a.mvd"}},
   };
   for (const auto& row : rows) {
-    EXPECT_EQ(ToDiskText(BuildLaunchFileText(row.exePath, row.mod)), row.disk) << row.exePath;
+    EXPECT_EQ(ToDiskText(BuildLaunchFileText(row.exePath, row.mod, row.demos)), row.disk) << row.exePath;
   }
 }
 
@@ -70,12 +76,14 @@ TEST(LaunchFile, ReadsBackWhatWasWrittenForEveryKind) {
   }
 }
 
-// A switch counts only in its place, so no mod reads as one.
+// A switch counts only in its place, so no mod reads as one, nor a demo
+// that leads the line.
 TEST(LaunchFile, EveryModWithoutABlankReadsBackForEveryExecutable) {
+  const std::vector<std::string> demos = {"C:\\x -game y\\a -game b -toconsole.qwd"};
   for (const KnownExecutable& known : KnownExecutables()) {
     for (const char* mod : {"x-game", "the-game", "fs_game", "game", "-game", "+set", "-toconsole", "+exec"}) {
       const std::string exePath = std::string("c:\\g\\") + known.name;
-      EXPECT_EQ(ReadLaunchFields(ToDiskText(BuildLaunchFileText(exePath, mod))).modDir, mod) << exePath;
+      EXPECT_EQ(ReadLaunchFields(ToDiskText(BuildLaunchFileText(exePath, mod, demos))).modDir, mod) << exePath;
     }
   }
 }
