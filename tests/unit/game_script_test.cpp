@@ -155,6 +155,11 @@ TEST(GameScript, OneHundredDemosCloseTheirRings) {
   const std::string sin = BuildGameScript(SinHeretic2, demos);
   EXPECT_NE(sin.find("alias demo99 \"demomap 99.dm2; set nextserver demo0\" \n\ndemo0"), std::string::npos);
   EXPECT_EQ(sin.find("demo100"), std::string::npos);
+
+  const std::vector<ScriptFile> chain = BuildGameScripts(EngineOfExe("ezquake.exe"), demos, "");
+  ASSERT_EQ(chain.size(), 101u);
+  EXPECT_EQ(chain[99].name, "ScrnsaveA99.cfg");
+  EXPECT_EQ(chain[99].text, "alias f_demoend \"exec ScrnsaveA0.cfg\"\nplaydemo \"c:/d/99.dm2\"");
 }
 
 TEST(GameScript, NamesComeFromEachPathAlone) {
