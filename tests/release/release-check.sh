@@ -98,14 +98,16 @@ readme_headings() {
   tr -d '\r' <"$readme_txt" | awk '{ line[NR] = $0 } END {
     for (i = 1; i < NR; i++) if (line[i + 1] ~ /^[-=~]+$/ && length(line[i + 1]) == length(line[i])) print line[i] }'
 }
-# Prints each section of README.md that README.txt names but does not hold
-# (the title, "Kavrin", is also what the screen saver list shows).
+# Prints each section of README.md and of the reference beside it that
+# README.txt names but does not hold (the title, "Kavrin", is also what the
+# screen saver list shows).
 sections_elsewhere() {
   local own heading
   own=$(readme_headings)
-  awk '/^```/ { fenced = !fenced } !fenced && sub(/^##+ +/, "")' README.md | while IFS= read -r heading; do
-    grep -qxF -- "$heading" <<<"$own" || [[ $readme_flat != *"\"$heading\""* ]] || echo "$heading"
-  done
+  awk 'FNR == 1 { fenced = 0 } /^```/ { fenced = !fenced } !fenced && sub(/^##+ +/, "")' README.md docs/reference.md |
+    while IFS= read -r heading; do
+      grep -qxF -- "$heading" <<<"$own" || [[ $readme_flat != *"\"$heading\""* ]] || echo "$heading"
+    done
 }
 # Prints each document README.txt names that is not a file of the release.
 documents_elsewhere() {
