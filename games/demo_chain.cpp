@@ -13,20 +13,6 @@ std::string Quoted(const std::string& text) { return "\"" + text + "\""; }
 
 std::string PointDemoEndAt(const std::string& script) { return "alias f_demoend " + Quoted("exec " + script); }
 
-}  // namespace
-
-std::string ChainPath(const GameEngine& engine, const std::string& demoPath) {
-  std::string path = engine.pathPrefix + demoPath;
-  for (char& c : path) {
-    if (c == '\\') c = '/';
-  }
-  return path;
-}
-
-bool Quotable(const std::string& demoPath) { return demoPath.find('"') == std::string::npos; }
-
-namespace {
-
 // The demos of the chain, in list order, as its scripts name them: every
 // one that can stand inside quotes.
 std::vector<std::string> ChainPaths(const GameEngine& engine, const std::vector<std::string>& demos) {
@@ -51,6 +37,16 @@ std::optional<size_t> Leader(const GameEngine& engine, const std::vector<std::st
 
 }  // namespace
 
+std::string ChainPath(const GameEngine& engine, const std::string& demoPath) {
+  std::string path = engine.pathPrefix + demoPath;
+  for (char& c : path) {
+    if (c == '\\') c = '/';
+  }
+  return path;
+}
+
+bool Quotable(const std::string& demoPath) { return demoPath.find('"') == std::string::npos; }
+
 std::string LeadingDemo(const GameEngine& engine, const std::vector<std::string>& demos) {
   const std::vector<std::string> paths = ChainPaths(engine, demos);
   const std::optional<size_t> leader = Leader(engine, paths);
@@ -73,7 +69,7 @@ std::vector<ScriptFile> BuildDemoChain(const GameEngine& engine, const std::vect
     opening += "exec " + ChainScriptName(generation, 0);
     if (*engine.scriptStartCommand != '\0') opening.append("\n").append(engine.scriptStartCommand);
   }
-  if (opening.back() == '\n') opening.pop_back();
+  if (!opening.empty() && opening.back() == '\n') opening.pop_back();
   files.push_back({kGameScriptName, opening});
   return files;
 }
