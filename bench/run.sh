@@ -179,13 +179,14 @@ bench_mend() {
   copy=$(awk '$1 == "copyfile" { n++; if (n > 1) print $2 }' "$times" | median)
   renamed=$(awk '$1 == "copyrename" { n++; if (n > 1) print $2 }' "$times" | median)
   click=$(awk '$1 == "click" { n++; if (n > 1) print $2 }' "$times" | median)
-  t=$(ratio "$click" "$copy")
+  # Each of the click's copies goes to a temporary name and is renamed over
+  # the demo's, so the copy with its rename is what the click is held to.
+  t=$(ratio "$click" "$renamed")
   echo "mend button, $mend_runs runs each, alternating (100 demos of 1 MB, timed inside Wine):"
   printf '  %-28s median %8.1f ms\n' "one click of the button" "$click" "CopyFileA, file by file" "$copy" \
     "CopyFileA, then MoveFileExA" "$renamed"
-  echo "  ratio: time $t (target <= 1.15, $(verdict "$t" 1.15))"
-  # What the rename alone costs, and the click beyond the copies it makes.
-  echo "  copy and rename against CopyFileA: $(ratio "$renamed" "$copy"); click against copy and rename: $(ratio "$click" "$renamed")"
+  echo "  ratio: time $t against the copy and rename (target <= 1.1, $(verdict "$t" 1.1))"
+  echo "  click against CopyFileA: $(ratio "$click" "$copy"); copy and rename against CopyFileA: $(ratio "$renamed" "$copy")"
 }
 
 build
