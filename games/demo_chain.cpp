@@ -13,6 +13,9 @@ std::string Quoted(const std::string& text) { return "\"" + text + "\""; }
 
 std::string PointDemoEndAt(const std::string& script) { return "alias f_demoend " + Quoted("exec " + script); }
 
+// Whether the path can stand inside one pair of quotes.
+bool Quotable(const std::string& demoPath) { return demoPath.find('"') == std::string::npos; }
+
 // The demos of the chain, in list order, as its scripts name them: every
 // one that can stand inside quotes.
 std::vector<std::string> ChainPaths(const GameEngine& engine, const std::vector<std::string>& demos) {
@@ -44,8 +47,6 @@ std::string ChainPath(const GameEngine& engine, const std::string& demoPath) {
   }
   return path;
 }
-
-bool Quotable(const std::string& demoPath) { return demoPath.find('"') == std::string::npos; }
 
 std::string LeadingDemo(const GameEngine& engine, const std::vector<std::string>& demos) {
   const std::vector<std::string> paths = ChainPaths(engine, demos);

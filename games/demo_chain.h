@@ -19,9 +19,6 @@ namespace kavrin {
 // operating system's.
 std::string ChainPath(const GameEngine& engine, const std::string& demoPath);
 
-// Whether the path can stand inside one pair of quotes.
-bool Quotable(const std::string& demoPath);
-
 // The demo the argument line starts the chain with, quoted, for an engine
 // that plays its first argument: the first of the list that can stand
 // there; "" where none can: the engine plays no first argument, or would
